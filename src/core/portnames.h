@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace j3k {
+
+// The names the port list offers. With Windows naming only COM-style ports
+// are worth offering (printers and modems share the enumeration there);
+// elsewhere every port the system reports is a candidate.
+QStringList listedPortNames(const QStringList &systemNames, bool windowsNaming);
+
+// The Windows device for a port text: COM1..COM9 open as themselves, higher
+// numbers need the device-namespace prefix (\\.\COM10). Empty when the text
+// after its first three characters is not a decimal number.
+std::optional<QString> windowsDeviceName(const QString &portText);
+
+} // namespace j3k
