@@ -22,10 +22,12 @@ MainWindow::MainWindow(QWidget *parent)
     resize(1000, 525);
 
     fstLabel = new QLabel(ui->statusbar);
+    fstLabel->setObjectName(QStringLiteral("fstLabel"));
     fstLabel->setMinimumSize(150, 20);
     fstLabel->setFrameShape(QFrame::Panel);
     fstLabel->setFrameShadow(QFrame::Sunken);
     secLabel = new QLabel(ui->statusbar);
+    secLabel->setObjectName(QStringLiteral("secLabel"));
     secLabel->setFrameShape(QFrame::Panel);
     secLabel->setFrameShadow(QFrame::Sunken);
     secLabel->setOpenExternalLinks(true);

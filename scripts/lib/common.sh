@@ -1,0 +1,46 @@
+# Shared by the scripts in scripts/: installs what is missing and builds.
+# Sourced, not run.
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+# What the editor needs to build and run.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
+                qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+
+# Installs the given Debian packages when some are missing: as root directly,
+# otherwise through sudo. Where neither works, says what to install and stops.
+ensure_packages() {
+    command -v dpkg-query >/dev/null 2>&1 || return 0  # not Debian: cmake will say what is missing
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing: ${missing[*]}" >&2
+            echo "Install them as root:  apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+           "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+        echo "Could not install: ${missing[*]}" >&2
+        echo "Install them as root:  apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# Configures once, then builds incrementally into build/.
+build() {
+    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$BUILD_DIR" -j "$(nproc 2>/dev/null || echo 2)"
+}
