@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 const QString kTitle = QStringLiteral("J3K&J3LM(BLE) parameter setting sofeware  V3.0");
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void languageChangeRestoresTheForm();
     void iconsWithoutImagesFolder();
     void looseIconWinsOverBuiltIn();
+    void qtTextsInChinese();
 };
 
 void tst_MainWindow::startUp()
@@ -198,6 +200,17 @@ void tst_MainWindow::looseIconWinsOverBuiltIn()
     // The others have no loose file here and fall back to the built-in ones.
     auto *save = w.findChild<QPushButton *>(QStringLiteral("pushButtonSave"));
     QVERIFY(!save->icon().pixmap(QSize(16, 16)).isNull());
+}
+
+void tst_MainWindow::qtTextsInChinese()
+{
+    // Message boxes and file dialogs speak the same language as the editor.
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/qm/qt_zh_CN.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(cancel, QStringLiteral("取消"));
 }
 
 QTEST_MAIN(tst_MainWindow)
