@@ -1,0 +1,244 @@
+#include "frames.h"
+
+#include <algorithm>
+
+namespace j3k {
+
+namespace {
+
+// How a data byte and its parameter's value relate, named by what receiving
+// does to the byte.
+enum class Xform : quint8 {
+    Unused,    // ignored on receipt, 0 when sent
+    Plain,     // byte = value
+    Minus120,  // byte = value + 120
+    Minus100,  // byte = value + 100
+    Tenths,    // byte = the alarm's tenths
+    Version,   // this byte and the next: 16 bits, high byte first
+    Combo,     // byte = the combo's index
+    DrUp,      // up rate of D/R channel (byte position % 4)
+    DrDown,    // down rate of D/R channel (byte position % 4)
+};
+
+struct DataByte {
+    Xform xform;
+    const char *param;
+};
+
+struct FrameLayout {
+    quint8 type;
+    std::array<DataByte, 8> data;  // frame bytes 4..11
+};
+
+constexpr DataByte none{Xform::Unused, nullptr};
+constexpr DataByte plain(const char *p) { return {Xform::Plain, p}; }
+constexpr DataByte m120(const char *p) { return {Xform::Minus120, p}; }
+constexpr DataByte m100(const char *p) { return {Xform::Minus100, p}; }
+constexpr DataByte combo(const char *p) { return {Xform::Combo, p}; }
+constexpr DataByte drUp{Xform::DrUp, "spinBox_79"};
+constexpr DataByte drDown{Xform::DrDown, "spinBox_80"};
+
+// The one table of every frame type; the encoder and the decoder both
+// read it, so they cannot disagree about a byte.
+constexpr std::array<FrameLayout, 14> kFrames{{
+    {0x44, {plain("spinBox"), plain("spinBox_2"), plain("spinBox_3"), plain("spinBox_4"),  // REVERSE
+            plain("spinBox_5"), plain("spinBox_6"), plain("spinBox_7"), plain("spinBox_8")}},
+    {0x55, {m120("spinBox_9"), m120("spinBox_10"), m120("spinBox_11"), m120("spinBox_12"),  // SUB-TRIM
+            m120("spinBox_13"), m120("spinBox_14"), m120("spinBox_15"), m120("spinBox_16")}},
+    {0x66, {plain("spinBox_17"), plain("spinBox_18"), plain("spinBox_19"), plain("spinBox_20"),  // END POINT L
+            plain("spinBox_21"), plain("spinBox_22"), plain("spinBox_23"), plain("spinBox_24")}},
+    {0x77, {plain("spinBox_25"), plain("spinBox_26"), plain("spinBox_27"), plain("spinBox_28"),  // END POINT R
+            plain("spinBox_29"), plain("spinBox_30"), plain("spinBox_31"), plain("spinBox_32")}},
+    {0x88, {plain("spinBox_33"), plain("spinBox_34"), plain("spinBox_35"), plain("spinBox_36"),  // FAIL SAFE
+            plain("spinBox_37"), plain("spinBox_38"), plain("spinBox_39"), plain("spinBox_40")}},
+    {0xAA, {plain("spinBox_41"), plain("spinBox_42"), plain("spinBox_43"), plain("spinBox_44"),  // AUX-CH
+            none, none, none, none}},
+    {0x99, {none, {Xform::Tenths, "doubleSpinBox"}, none, plain("spinBox_45"),  // TX-ALARM, STK-MODE
+            {Xform::Version, "spinBox_46"}, none /* version, low byte */, none, none}},
+    {0xA1, {combo("comboBox_4"), plain("spinBox_81"), plain("spinBox_82"), plain("spinBox_83"),  // ATTITUDE
+            plain("spinBox_84"), plain("spinBox_85"), plain("spinBox_86"), none}},
+    {0xA2, {combo("comboBox_5"), m120("spinBox_87"), m120("spinBox_88"), m120("spinBox_89"),  // ELEVON
+            m120("spinBox_90"), m120("spinBox_91"), m120("spinBox_92"), none}},
+    {0xA3, {combo("comboBox_6"), m100("spinBox_93"), m100("spinBox_94"), m100("spinBox_95"),  // V-TAIL, D/R MIX
+            m100("spinBox_96"), combo("comboBox"), none, none}},
+    {0xA4, {plain("spinBox_71"), plain("spinBox_72"), plain("spinBox_73"), plain("spinBox_74"),  // DELAY
+            plain("spinBox_75"), plain("spinBox_76"), plain("spinBox_77"), plain("spinBox_78")}},
+    {0xA5, {drUp, drUp, drUp, drUp, drDown, drDown, drDown, drDown}},  // D/R rates, CH1..CH4
+    {0xA6, {m100("spinBox_98"), m100("spinBox_101"), m100("spinBox_99"), m100("spinBox_102"),  // PROG.MIX values
+            m100("spinBox_97"), m100("spinBox_100"), combo("comboBox_11"), combo("comboBox_9")}},
+    {0xA7, {combo("comboBox_12"), combo("comboBox_10"), combo("comboBox_7"), combo("comboBox_8"),  // PROG.MIX SLA, MIX
+            none, none, none, none}},
+}};
+
+constexpr bool tableIsSound()
+{
+    for (const FrameLayout &f : kFrames) {
+        for (std::size_t k = 0; k < f.data.size(); ++k) {
+            const bool named = f.data[k].param != nullptr;
+            if (named != (f.data[k].xform != Xform::Unused))
+                return false;
+            // The version's low byte needs a free byte after it.
+            if (f.data[k].xform == Xform::Version && (k + 1 == f.data.size() || f.data[k + 1].param))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(tableIsSound(), "every used data byte names its parameter and only those do");
+
+using Indexes = std::array<std::array<int, 8>, kFrames.size()>;
+
+const Indexes &paramIndexes()
+{
+    static const Indexes indexes = [] {
+        Indexes out{};
+        for (std::size_t f = 0; f < kFrames.size(); ++f) {
+            for (std::size_t k = 0; k < 8; ++k) {
+                const char *name = kFrames[f].data[k].param;
+                out[f][k] = name ? paramIndex(QString::fromLatin1(name)) : -1;
+                Q_ASSERT_X(!name || out[f][k] >= 0, "frames", name);
+            }
+        }
+        return out;
+    }();
+    return indexes;
+}
+
+int layoutIndex(quint8 type)
+{
+    for (std::size_t f = 0; f < kFrames.size(); ++f) {
+        if (kFrames[f].type == type)
+            return int(f);
+    }
+    return -1;
+}
+
+// The layout for the frame starting at `p` if its header passes the checks,
+// else -1. Reads bytes 1 to 3 only.
+int checkedLayout(const char *p)
+{
+    if (uchar(p[1]) != 0xFE || uchar(p[2]) != FrameLength)
+        return -1;
+    return layoutIndex(uchar(p[3]));
+}
+
+// What the transmitter adds to a value to make it fit a byte.
+constexpr int bias(Xform x)
+{
+    return x == Xform::Minus120 ? 120 : x == Xform::Minus100 ? 100 : 0;
+}
+
+void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
+{
+    static const int drChannelIndex = paramIndex(u"comboBox_2");
+    const int drChannel = params.value(drChannelIndex);
+    const auto byteAt = [frame](std::size_t k) { return int(uchar(frame[4 + k])); };
+    for (std::size_t k = 0; k < 8; ++k) {
+        const Xform x = kFrames[std::size_t(f)].data[k].xform;
+        if (x == Xform::Unused)
+            continue;
+        if ((x == Xform::DrUp || x == Xform::DrDown) && int(k % 4) != drChannel)
+            continue;  // another channel's rate; the editor shows one pair
+        const int value = x == Xform::Version ? byteAt(k) * 256 + byteAt(k + 1) : byteAt(k) - bias(x);
+        const int index = paramIndexes()[std::size_t(f)][k];
+        if (params.set(index, value))
+            set.append(index);
+    }
+}
+
+} // namespace
+
+QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates)
+{
+    const int f = layoutIndex(type);
+    if (f < 0)
+        return {};
+    QByteArray frame(FrameLength, '\0');
+    frame[1] = char(0xFE);
+    frame[2] = char(FrameLength);
+    frame[3] = char(type);
+    const auto put = [&frame](std::size_t k, int byte) { frame[4 + k] = char(std::clamp(byte, 0, 255)); };
+    for (std::size_t k = 0; k < 8; ++k) {
+        const int index = paramIndexes()[std::size_t(f)][k];
+        const int value = index >= 0 ? params.value(index) : 0;
+        switch (const Xform x = kFrames[std::size_t(f)].data[k].xform) {
+        case Xform::Unused:
+            break;
+        case Xform::Version: {
+            const int version = std::clamp(value, 0, 0xFFFF);
+            put(k, version >> 8);
+            put(k + 1, version & 0xFF);
+            break;
+        }
+        case Xform::DrUp:
+            put(k, rates.up[k % 4]);
+            break;
+        case Xform::DrDown:
+            put(k, rates.down[k % 4]);
+            break;
+        default:
+            put(k, value + bias(x));
+            break;
+        }
+    }
+    return frame;
+}
+
+QByteArray encodeFrames(const ParamSet &params, const DrRates &rates)
+{
+    QByteArray out;
+    for (const FrameLayout &f : kFrames)
+        out += encodeFrame(f.type, params, rates);
+    return out;
+}
+
+QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
+{
+    QList<int> set;
+    m_pending.append(chunk.data(), chunk.size());
+    qsizetype start = 0;
+    for (;;) {
+        const char *p = m_pending.constData() + start;
+        const qsizetype left = m_pending.size() - start;
+        if (m_afterFailed) {
+            // p is byte 1 of the failed frame, so the frame 12 bytes on
+            // starts at p + 11; its header must be here before choosing.
+            constexpr qsizetype boundary = FrameLength - 1;
+            if (left < boundary + 4)
+                break;
+            qsizetype next = boundary;
+            if (checkedLayout(p + boundary) < 0) {
+                for (qsizetype i = 0; i < boundary; ++i) {
+                    if (checkedLayout(p + i) >= 0) {
+                        next = i;
+                        break;
+                    }
+                }
+            }
+            start += next;
+            m_afterFailed = false;
+            continue;
+        }
+        if (left < FrameLength)
+            break;
+        m_frameCount = std::min(m_frameCount + 1, 500);
+        const int f = checkedLayout(p);
+        if (f >= 0) {
+            applyFrame(f, p, params, set);
+            start += FrameLength;
+        } else {
+            start += 1;
+            m_afterFailed = true;
+        }
+    }
+    m_pending.remove(0, start);
+    return set;
+}
+
+void FrameDecoder::reset()
+{
+    m_pending.clear();
+    m_afterFailed = false;
+}
+
+} // namespace j3k
