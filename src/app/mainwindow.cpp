@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "parambinding.h"
 #include "portnames.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    m_binding = std::make_unique<ParamBinding>(this);
     for (QComboBox *box : findChildren<QComboBox *>())
         m_formItemCounts.emplace_back(box, box->count());
 
@@ -91,6 +93,18 @@ void MainWindow::useResourceIconsWhereMissing()
         if (!QFileInfo::exists(QStringLiteral("images/") + name))
             button->setIcon(QIcon(QStringLiteral(":/icons/images/") + name));
     }
+}
+
+QString MainWindow::buildRecord(j3k::RecordId id) const
+{
+    return j3k::buildRecord(id, m_binding->read());
+}
+
+void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
+{
+    j3k::ParamSet params = m_binding->read();
+    j3k::applyRecord(id, record, params);
+    m_binding->write(params);
 }
 
 void MainWindow::refrushInfoLabel()

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "records.h"
+
 #include <QMainWindow>
 
 #include <memory>
 #include <utility>
 #include <vector>
 
+class ParamBinding;
 class QComboBox;
 class QLabel;
 
@@ -25,6 +28,10 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    // The S and G records of the window's current values, and back.
+    QString buildRecord(j3k::RecordId id) const;
+    void applyRecord(j3k::RecordId id, QStringView record);
+
     void refrushInfoLabel();
     void fillPortList();
     void useResourceIconsWhereMissing();
@@ -32,6 +39,7 @@ private:
 
     QString strHex;
     std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<ParamBinding> m_binding;
     QLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
     bool isComOpen = false;
