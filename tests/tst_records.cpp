@@ -139,6 +139,18 @@ private Q_SLOTS:
         QCOMPARE(params.value(param), expected);
     }
 
+    void setListsWhatItSet()
+    {
+        // The editor writes exactly these widgets back, so a refused combo
+        // index must not be listed.
+        ParamSet params;
+        QCOMPARE(applyRecord(RecordId::S, startS, params).size(), 46);
+        QCOMPARE(applyRecord(RecordId::G, startG, params).size(), 43);
+        const QList<int> set = applyRecord(RecordId::G, with(startG, 72, "9"), params);
+        QCOMPARE(set.size(), 42);
+        QVERIFY(!set.contains(paramIndex(u"comboBox_9")));
+    }
+
     void wellFormed_data()
     {
         QTest::addColumn<QString>("text");

@@ -102,9 +102,10 @@ QString MainWindow::buildRecord(j3k::RecordId id) const
 
 void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 {
+    // Only the widgets the record set: a combo box whose index was refused,
+    // and every widget of the other record, are left exactly as they were.
     j3k::ParamSet params = m_binding->read();
-    j3k::applyRecord(id, record, params);
-    m_binding->write(params);
+    m_binding->write(params, j3k::applyRecord(id, record, params));
 }
 
 void MainWindow::refrushInfoLabel()
