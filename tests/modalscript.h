@@ -1,7 +1,8 @@
 #pragma once
 // Answers the modal dialogs a command opens, one step per dialog, in order,
 // so that no test ever waits on a dialog nobody answers. A dialog nobody
-// planned for, or any dialog after the time is up, is closed and reported.
+// planned for, or any dialog after the time is up, is closed and reported,
+// so only one script may be alive at a time.
 
 #include <QAbstractButton>
 #include <QApplication>
