@@ -3,13 +3,13 @@
 #include "mainwindow.h"
 #include "modalscript.h"
 #include "parambinding.h"
+#include "randomparams.h"
 #include "records.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,16 +32,6 @@ T *child(const QObject &parent, const char *name)
 QByteArray lowerHex(const QByteArray &record)  // the record letters stay capitals
 {
     return record.first(1) + record.sliced(1, 79).toLower() + record.last(1);
-}
-
-ParamSet randomParams(QRandomGenerator &rng)
-{
-    ParamSet p;
-    for (int i = 0; i < int(ParamCount); ++i) {
-        const ParamInfo &info = paramTable()[std::size_t(i)];
-        p.set(i, rng.bounded(info.min, info.max + 1));
-    }
-    return p;
 }
 
 QByteArray contentsOf(const QString &path)

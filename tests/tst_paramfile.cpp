@@ -1,7 +1,7 @@
 // Which texts LOAD takes as a parameter file, and which it refuses.
 #include "paramfile.h"
+#include "randomparams.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace j3k;
@@ -74,11 +74,7 @@ void tst_ParamFile::savedFilesSplitBack()
 {
     QRandomGenerator rng(4242);
     for (int round = 0; round < 100; ++round) {
-        ParamSet saved;
-        for (int i = 0; i < int(ParamCount); ++i) {
-            const ParamInfo &info = paramTable()[std::size_t(i)];
-            saved.set(i, rng.bounded(info.min, info.max + 1));
-        }
+        const ParamSet saved = randomParams(rng);
         const QByteArray bytes = paramFileBytes(saved);
         QCOMPARE(bytes.size(), ParamFileLength);
         const auto records = splitParamFile(QString::fromLatin1(bytes));
