@@ -63,8 +63,6 @@ private Q_SLOTS:
     void widgetTree_data();
     void widgetTree();
     void dialogProperties();
-    void buttons_data();
-    void buttons();
     void browse_data();
     void browse();
     void unreadableFile_data();
@@ -184,26 +182,6 @@ void tst_DlgLoad::dialogProperties()
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(&dlg, &change);
     QCOMPARE(child<QToolButton>(dlg, "toolButton")->text(), QStringLiteral("browse"));
-}
-
-void tst_DlgLoad::buttons_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::newRow("OK accepts, also without a file") << "pushButtonOK" << int(QDialog::Accepted);
-    QTest::newRow("CANCEL rejects") << "pushButton" << int(QDialog::Rejected);
-}
-
-void tst_DlgLoad::buttons()
-{
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    DlgLoad dlg;
-    const QByteArray name = button.toLatin1();
-    ModalScript script;
-    script.then("DlgLoad", click(name.constData()));
-    QCOMPARE(dlg.exec(), result);
-    QVERIFY(script.done());
 }
 
 void tst_DlgLoad::browse_data()
