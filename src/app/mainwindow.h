@@ -27,6 +27,10 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
 
+private Q_SLOTS:
+    void load();
+    void save();
+
 private:
     // The S and G records of the window's current values, and back.
     QString buildRecord(j3k::RecordId id) const;
