@@ -2,13 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include "parambinding.h"
-#include "portnames.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSerialPortInfo>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -20,7 +19,14 @@ MainWindow::MainWindow(QWidget *parent)
         m_formItemCounts.emplace_back(box, box->count());
 
     useResourceIconsWhereMissing();
-    fillPortList();
+    // While the port is closed the list follows the adapters plugged in or
+    // pulled out.
+    m_portPoll = new QTimer(this);
+    m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
+    m_portPoll->setInterval(1000);
+    connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
+    pollPorts();
+    m_portPoll->start();
     resize(1000, 525);
 
     fstLabel = new QLabel(ui->statusbar);
@@ -40,7 +46,14 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 }
 
-MainWindow::~MainWindow() = default;
+// Leaving with the port open closes it without a DIS notice.
+MainWindow::~MainWindow()
+{
+    if (myCom) {
+        myCom->disconnect(this);
+        myCom->close();
+    }
+}
 
 void MainWindow::changeEvent(QEvent *e)
 {
@@ -59,22 +72,9 @@ void MainWindow::retranslate()
             box->addItem(QString());
     }
     ui->retranslateUi(this);
+    if (isComOpen)
+        ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
-}
-
-void MainWindow::fillPortList()
-{
-    QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports)
-        names << info.portName();
-#ifdef Q_OS_WIN
-    constexpr bool windowsNaming = true;
-#else
-    constexpr bool windowsNaming = false;
-#endif
-    ui->comboBoxComm->clear();
-    ui->comboBoxComm->addItems(j3k::listedPortNames(names, windowsNaming));
 }
 
 // The command bar's icons are loose files under images/ in the current
