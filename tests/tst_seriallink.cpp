@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void init();
 
     void openSendsOkAndLocksSettings();
+    void typedPathOpens();
     void openAppliesSettings_data();
     void openAppliesSettings();
     void commands_data();
@@ -151,6 +153,24 @@ void tst_SerialLink::openSendsOkAndLocksSettings()
     QVERIFY(settingsEnabled(w, false));
     QCOMPARE(button(w, "pushButtonOpen")->text(), QStringLiteral("OFF"));
     QCOMPARE(w.findChildren<QSerialPort *>().size(), 1);
+#endif
+}
+
+void tst_SerialLink::typedPathOpens()
+{
+#ifdef J3K_HAVE_PTY
+    MainWindow w;
+    PtyWire wire;
+    auto *ports = child<QComboBox>(w, "comboBoxComm");
+    QVERIFY(ports->lineEdit());
+    const int count = ports->count();
+    ports->lineEdit()->clear();
+    QTest::keyClicks(ports->lineEdit(), wire.pty.slavePath());
+    QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
+    QCOMPARE(ports->count(), count);  // typing adds no entry
+    button(w, "pushButtonOpen")->click();
+    QTRY_COMPARE(wire.received, QByteArray("OK"));
+    QCOMPARE(statusLine(w), openLine(wire.pty.slavePath(), 0, 0));
 #endif
 }
 

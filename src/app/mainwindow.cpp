@@ -19,6 +19,12 @@ MainWindow::MainWindow(QWidget *parent)
         m_formItemCounts.emplace_back(box, box->count());
 
     useResourceIconsWhereMissing();
+#ifndef Q_OS_WIN
+    // Ports here are paths, and not every one is enumerated (a pseudo-
+    // terminal such as txsim's is not): the user may type one in.
+    ui->comboBoxComm->setEditable(true);
+    ui->comboBoxComm->setInsertPolicy(QComboBox::NoInsert);
+#endif
     // While the port is closed the list follows the adapters plugged in or
     // pulled out.
     m_portPoll = new QTimer(this);
