@@ -1,6 +1,6 @@
+#include "randomparams.h"
 #include "records.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace j3k;
@@ -15,19 +15,6 @@ const QString startG = QStringLiteral(
 QString with(QString text, int pos, const QString &replacement)
 {
     return text.replace(pos, replacement.size(), replacement);
-}
-
-// Any in-range set, drawing the range ends often: that is where an offset
-// or a field width goes wrong.
-ParamSet randomParams(QRandomGenerator &rng)
-{
-    ParamSet p;
-    for (int i = 0; i < int(ParamCount); ++i) {
-        const ParamInfo &info = paramTable()[std::size_t(i)];
-        const int pick = rng.bounded(6);
-        p.set(i, pick == 0 ? info.min : pick == 1 ? info.max : rng.bounded(info.min, info.max + 1));
-    }
-    return p;
 }
 
 } // namespace
@@ -137,6 +124,18 @@ private Q_SLOTS:
         ParamSet params;
         applyRecord(inS ? RecordId::S : RecordId::G, text, params);
         QCOMPARE(params.value(param), expected);
+    }
+
+    void setListsWhatItSet()
+    {
+        // The editor writes exactly these widgets back, so a refused combo
+        // index must not be listed.
+        ParamSet params;
+        QCOMPARE(applyRecord(RecordId::S, startS, params).size(), 46);
+        QCOMPARE(applyRecord(RecordId::G, startG, params).size(), 43);
+        const QList<int> set = applyRecord(RecordId::G, with(startG, 72, "9"), params);
+        QCOMPARE(set.size(), 42);
+        QVERIFY(!set.contains(paramIndex(u"comboBox_9")));
     }
 
     void wellFormed_data()

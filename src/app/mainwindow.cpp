@@ -1,12 +1,18 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "dlgload.h"
 #include "parambinding.h"
+#include "paramfile.h"
 
 #include <QComboBox>
+#include <QDebug>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
+#include <QSaveFile>
 #include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -33,6 +39,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
     pollPorts();
     m_portPoll->start();
+    connect(ui->pushButtonLoad, &QPushButton::clicked, this, &MainWindow::load);
+    connect(ui->pushButtonSave, &QPushButton::clicked, this, &MainWindow::save);
     resize(1000, 525);
 
     fstLabel = new QLabel(ui->statusbar);
@@ -108,9 +116,44 @@ QString MainWindow::buildRecord(j3k::RecordId id) const
 
 void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 {
+    // Only the widgets the record set: a combo box whose index was refused,
+    // and every widget of the other record, are left exactly as they were.
     j3k::ParamSet params = m_binding->read();
-    j3k::applyRecord(id, record, params);
-    m_binding->write(params);
+    m_binding->write(params, j3k::applyRecord(id, record, params));
+}
+
+void MainWindow::load()
+{
+    DlgLoad dlg(this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    // A text that is not a parameter file would decode to nonsense in every
+    // widget; refuse it whole rather than load part of it.
+    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(dlg.getContext());
+    if (!records) {
+        QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
+        return;
+    }
+    applyRecord(j3k::RecordId::S, records->s);
+    applyRecord(j3k::RecordId::G, records->g);
+}
+
+void MainWindow::save()
+{
+    // The values of the moment of the click, whatever happens while the
+    // dialog is open.
+    const QByteArray contents = j3k::paramFileBytes(m_binding->read());
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), QStringLiteral("./"),
+                                                          tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
+    qDebug() << fileName;
+    if (fileName.isEmpty())
+        return;
+
+    // Written beside the target and renamed over it only when whole, so a
+    // failed save never leaves a short file or spoils the one it replaces.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
+        QMessageBox::critical(this, tr("错误"), tr("不能写入指定的文件"));
 }
 
 void MainWindow::refrushInfoLabel()

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void on_pushButtonRead_clicked();
     void on_pushButtonSend2_clicked();
     void readMyCom();
+    void load();
+    void save();
 
 private:
     enum class LinkNotice { Send, Skip };

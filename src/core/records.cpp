@@ -161,8 +161,9 @@ QString buildRecord(RecordId id, const ParamSet &params)
     return record;
 }
 
-void applyRecord(RecordId id, QStringView record, ParamSet &params)
+QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params)
 {
+    QList<int> set;
     forEachField(id, [&](const RecordField &f, int index) {
         // A field cut off by the end of the text reads what is left of it.
         const QStringView text = f.pos < record.size()
@@ -172,8 +173,10 @@ void applyRecord(RecordId id, QStringView record, ParamSet &params)
         int n = text.toInt(&ok, 16);
         if (!ok)
             n = 0;
-        params.set(index, n - f.offset);
+        if (params.set(index, n - f.offset))
+            set << index;
     });
+    return set;
 }
 
 bool isWellFormedRecord(RecordId id, QStringView text)

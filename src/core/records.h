@@ -2,6 +2,7 @@
 
 #include "paramset.h"
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -23,8 +24,9 @@ QString buildRecord(RecordId id, const ParamSet &params);
 // is refused). Nothing of the record is checked: a field that is not a hex
 // number, or is cut off by a short text, decodes from 0 and lands on the
 // parameter's limit. Callers that would rather refuse such a text ask
-// isWellFormedRecord() first.
-void applyRecord(RecordId id, QStringView record, ParamSet &params);
+// isWellFormedRecord() first. Returns the paramTable() indexes of the
+// parameters set, in field order; refused values are not listed.
+QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params);
 
 // Whether `text` looks like a record of that kind at all: the length, the
 // first and last letters, and hex digits (either case) in every field.

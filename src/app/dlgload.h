@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+namespace Ui {
+class DlgLoad;
+}
+
+// LOAD's file picker: the user browses for a parameter file, sees its length
+// and first characters, and accepts or cancels. The text it hands over is
+// the file's, or the text a file holding a hex dump denotes.
+class DlgLoad : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DlgLoad(QWidget *parent = nullptr);
+    ~DlgLoad() override;
+
+    QString getContext() const { return context; }
+
+protected:
+    void changeEvent(QEvent *e) override;
+
+private Q_SLOTS:
+    void on_checkBox_clicked();
+    void on_toolButton_clicked();
+
+private:
+    std::unique_ptr<Ui::DlgLoad> ui;
+    QString context;
+    QString fileName;
+};

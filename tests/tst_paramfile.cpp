@@ -1,0 +1,92 @@
+// Which texts LOAD takes as a parameter file, and which it refuses.
+#include "paramfile.h"
+#include "randomparams.h"
+
+#include <QTest>
+
+using namespace j3k;
+
+namespace {
+// The record templates: every field differs from the start values.
+const QString kS = QStringLiteral("S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y");
+const QString kG = QStringLiteral("G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z");
+
+QString with(QString text, int pos, const QString &replacement)
+{
+    return text.replace(pos, replacement.size(), replacement);
+}
+} // namespace
+
+class tst_ParamFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void split_data();
+    void split();
+    void savedFilesSplitBack();
+};
+
+void tst_ParamFile::split_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("s");  // null: refused
+    QTest::addColumn<QString>("g");
+
+    // The letters naming and closing a record stay capitals.
+    const QString lowS = kS.first(1) + kS.sliced(1, 79).toLower() + kS.last(1);
+    const QString lowG = kG.first(1) + kG.sliced(1, 79).toLower() + kG.last(1);
+    QTest::newRow("records back to back") << kS + kG << kS << kG;
+    QTest::newRow("lower-case hex") << lowS + lowG << lowS << lowG;
+    QTest::newRow("LF between") << kS + u'\n' + kG << kS << kG;
+    QTest::newRow("CR LF between") << kS + QStringLiteral("\r\n") + kG << kS << kG;
+    QTest::newRow("line end after G") << kS + kG + QStringLiteral("\r\n") << kS << kG;
+    QTest::newRow("text after G") << kS + kG + QStringLiteral("S0123 and more") << kS << kG;
+
+    const QString none;
+    QTest::newRow("empty") << QString() << none << none;
+    QTest::newRow("S record only") << kS << none << none;
+    QTest::newRow("one character short") << kS + kG.first(80) << none << none;
+    QTest::newRow("CR alone between") << kS + u'\r' + kG << none << none;
+    QTest::newRow("two line breaks between") << kS + QStringLiteral("\n\n") + kG << none << none;
+    QTest::newRow("blank before S") << u' ' + kS + kG << none << none;
+    QTest::newRow("records swapped") << kG + kS << none << none;
+    QTest::newRow("G record without Z") << kS + with(kG, 80, QStringLiteral("Y")) << none << none;
+    QTest::newRow("S record without Y") << with(kS, 80, QStringLiteral("Z")) + kG << none << none;
+    QTest::newRow("not hex in S") << with(kS, 40, QStringLiteral("x")) + kG << none << none;
+    QTest::newRow("not hex in G digit field") << kS + with(kG, 76, QStringLiteral(" ")) << none << none;
+}
+
+void tst_ParamFile::split()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, s);
+    QFETCH(QString, g);
+    const std::optional<ParamFileRecords> records = splitParamFile(text);
+    QCOMPARE(records.has_value(), !s.isNull());
+    if (records) {
+        QCOMPARE(records->s, s);
+        QCOMPARE(records->g, g);
+    }
+}
+
+void tst_ParamFile::savedFilesSplitBack()
+{
+    QRandomGenerator rng(4242);
+    for (int round = 0; round < 100; ++round) {
+        const ParamSet saved = randomParams(rng);
+        const QByteArray bytes = paramFileBytes(saved);
+        QCOMPARE(bytes.size(), ParamFileLength);
+        const auto records = splitParamFile(QString::fromLatin1(bytes));
+        QVERIFY(records);
+
+        ParamSet loaded;
+        loaded.set(u"spinBox_46", saved.value(u"spinBox_46"));  // in neither record
+        applyRecord(RecordId::S, records->s, loaded);
+        applyRecord(RecordId::G, records->g, loaded);
+        QCOMPARE(loaded, saved);
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_ParamFile)
+#include "tst_paramfile.moc"
