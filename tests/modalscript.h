@@ -93,6 +93,7 @@ inline ModalScript::Answer chooseFile(const QString &path, FileDialogSeen *seen 
 struct MessageSeen {
     QString title;
     QString text;
+    QString details;  // the informative text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QWidget *parent = nullptr;
 };
@@ -103,7 +104,7 @@ inline ModalScript::Answer press(QMessageBox::StandardButton button, MessageSeen
     return [button, seen](QWidget *w) {
         auto *box = static_cast<QMessageBox *>(w);
         if (seen)
-            *seen = {box->windowTitle(), box->text(), box->icon(), box->parentWidget()};
+            *seen = {box->windowTitle(), box->text(), box->informativeText(), box->icon(), box->parentWidget()};
         if (QAbstractButton *b = box->button(button))
             b->click();
     };

@@ -4,7 +4,6 @@
 #include "dlgload.h"
 #include "parambinding.h"
 #include "paramfile.h"
-#include "portnames.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -14,7 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QSerialPortInfo>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -26,7 +25,20 @@ MainWindow::MainWindow(QWidget *parent)
         m_formItemCounts.emplace_back(box, box->count());
 
     useResourceIconsWhereMissing();
-    fillPortList();
+#ifndef Q_OS_WIN
+    // Ports here are paths, and not every one is enumerated (a pseudo-
+    // terminal such as txsim's is not): the user may type one in.
+    ui->comboBoxComm->setEditable(true);
+    ui->comboBoxComm->setInsertPolicy(QComboBox::NoInsert);
+#endif
+    // While the port is closed the list follows the adapters plugged in or
+    // pulled out.
+    m_portPoll = new QTimer(this);
+    m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
+    m_portPoll->setInterval(1000);
+    connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
+    pollPorts();
+    m_portPoll->start();
     connect(ui->pushButtonLoad, &QPushButton::clicked, this, &MainWindow::load);
     connect(ui->pushButtonSave, &QPushButton::clicked, this, &MainWindow::save);
     resize(1000, 525);
@@ -48,7 +60,14 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 }
 
-MainWindow::~MainWindow() = default;
+// Leaving with the port open closes it without a DIS notice.
+MainWindow::~MainWindow()
+{
+    if (myCom) {
+        myCom->disconnect(this);
+        myCom->close();
+    }
+}
 
 void MainWindow::changeEvent(QEvent *e)
 {
@@ -67,22 +86,9 @@ void MainWindow::retranslate()
             box->addItem(QString());
     }
     ui->retranslateUi(this);
+    if (isComOpen)
+        ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
-}
-
-void MainWindow::fillPortList()
-{
-    QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports)
-        names << info.portName();
-#ifdef Q_OS_WIN
-    constexpr bool windowsNaming = true;
-#else
-    constexpr bool windowsNaming = false;
-#endif
-    ui->comboBoxComm->clear();
-    ui->comboBoxComm->addItems(j3k::listedPortNames(names, windowsNaming));
 }
 
 // The command bar's icons are loose files under images/ in the current
