@@ -63,7 +63,7 @@ void line(const char *what, double editor, double base, const char *unit, const 
                 base > 0 ? editor / base : 0.0, goal);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     const QString labelProbe = QStringLiteral("bench_label_start");
     std::vector<double> editor, bare, label;
     for (const QString &probe : {editorProbe, bareProbe, labelProbe})
-        startupMs(probe);  // warm the file cache
+        startupMs(probe);             // warm the file cache
     for (int i = 0; i < runs; ++i) {  // interleaved, so drift hits all alike
         editor.push_back(startupMs(editorProbe));
         bare.push_back(startupMs(bareProbe));

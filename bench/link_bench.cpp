@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include <pty.h>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -151,7 +151,7 @@ void line(const char *what, double value, const char *unit, double ratio, const 
     std::printf("%-34s %10.2f %-6s ratio %7.3f %-24s (goal %s)\n", what, value, unit, ratio, ratioOf, goal);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
