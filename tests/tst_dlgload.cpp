@@ -15,9 +15,8 @@
 #include <QToolButton>
 
 namespace {
-const QByteArray kParamFile =
-    "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y"
-    "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
+const QByteArray kParamFile = "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y"
+                              "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
 
 template<typename T = QWidget>
 T *child(const QObject &parent, const char *name)
@@ -52,7 +51,7 @@ std::pair<QString, int> placeOf(const QWidget &root, const QObject *o)
     }
     return {};
 }
-} // namespace
+}  // namespace
 
 class tst_DlgLoad : public QObject
 {
@@ -109,21 +108,48 @@ void tst_DlgLoad::widgetTree_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("file row") << "horizontalLayout_3" << "QHBoxLayout" << "verticalLayout" << 0 << "";
-    QTest::newRow("name label") << "label" << "QLabel" << "horizontalLayout_3" << 0 << "filename：";
-    QTest::newRow("path") << "lineEdit" << "QLineEdit" << "horizontalLayout_3" << 1 << "";
-    QTest::newRow("browse") << "toolButton" << "QToolButton" << "horizontalLayout_3" << 2 << "browse";
-    QTest::newRow("BIT") << "checkBox" << "QCheckBox" << "horizontalLayout_3" << 3 << "BIT";
-    QTest::newRow("button row") << "horizontalLayout" << "QHBoxLayout" << "verticalLayout" << 1 << "";
-    QTest::newRow("OK") << "pushButtonOK" << "QPushButton" << "horizontalLayout" << 1 << "OK";
-    QTest::newRow("CANCEL") << "pushButton" << "QPushButton" << "horizontalLayout" << 2 << "CANCEL";
-    QTest::newRow("file info") << "groupBox" << "QGroupBox" << "verticalLayout" << 2 << "file info";
-    QTest::newRow("length row") << "horizontalLayout_4" << "QHBoxLayout" << "verticalLayout_2" << 0 << "";
-    QTest::newRow("length") << "labelFileLength" << "QLabel" << "horizontalLayout_4" << 0 << "file length：0";
-    QTest::newRow("preview row") << "horizontalLayout_5" << "QHBoxLayout" << "verticalLayout_2" << 1 << "";
-    QTest::newRow("preview label") << "label_3" << "QLabel" << "horizontalLayout_5" << 0
-                                   << "Preview before 16 bytes of data：";
-    QTest::newRow("preview") << "textBrowser" << "QTextBrowser" << "verticalLayout_2" << 2 << "";
+    QTest::newRow("file row") << "horizontalLayout_3"
+                              << "QHBoxLayout"
+                              << "verticalLayout" << 0 << "";
+    QTest::newRow("name label") << "label"
+                                << "QLabel"
+                                << "horizontalLayout_3" << 0 << "filename：";
+    QTest::newRow("path") << "lineEdit"
+                          << "QLineEdit"
+                          << "horizontalLayout_3" << 1 << "";
+    QTest::newRow("browse") << "toolButton"
+                            << "QToolButton"
+                            << "horizontalLayout_3" << 2 << "browse";
+    QTest::newRow("BIT") << "checkBox"
+                         << "QCheckBox"
+                         << "horizontalLayout_3" << 3 << "BIT";
+    QTest::newRow("button row") << "horizontalLayout"
+                                << "QHBoxLayout"
+                                << "verticalLayout" << 1 << "";
+    QTest::newRow("OK") << "pushButtonOK"
+                        << "QPushButton"
+                        << "horizontalLayout" << 1 << "OK";
+    QTest::newRow("CANCEL") << "pushButton"
+                            << "QPushButton"
+                            << "horizontalLayout" << 2 << "CANCEL";
+    QTest::newRow("file info") << "groupBox"
+                               << "QGroupBox"
+                               << "verticalLayout" << 2 << "file info";
+    QTest::newRow("length row") << "horizontalLayout_4"
+                                << "QHBoxLayout"
+                                << "verticalLayout_2" << 0 << "";
+    QTest::newRow("length") << "labelFileLength"
+                            << "QLabel"
+                            << "horizontalLayout_4" << 0 << "file length：0";
+    QTest::newRow("preview row") << "horizontalLayout_5"
+                                 << "QHBoxLayout"
+                                 << "verticalLayout_2" << 1 << "";
+    QTest::newRow("preview label") << "label_3"
+                                   << "QLabel"
+                                   << "horizontalLayout_5" << 0 << "Preview before 16 bytes of data：";
+    QTest::newRow("preview") << "textBrowser"
+                             << "QTextBrowser"
+                             << "verticalLayout_2" << 2 << "";
 }
 
 void tst_DlgLoad::widgetTree()
@@ -174,8 +200,8 @@ void tst_DlgLoad::dialogProperties()
         }
     }
     spacers.sort();
-    QCOMPARE(spacers, (QStringList{"horizontalLayout/0", "horizontalLayout/3", "horizontalLayout_4/1",
-                                   "horizontalLayout_5/1"}));
+    QCOMPARE(spacers,
+             (QStringList{"horizontalLayout/0", "horizontalLayout/3", "horizontalLayout_4/1", "horizontalLayout_5/1"}));
 
     // A language change puts the form's texts back.
     child<QToolButton>(dlg, "toolButton")->setText(QStringLiteral("garbled"));
@@ -193,9 +219,15 @@ void tst_DlgLoad::browse_data()
 
     const QString file = QString::fromLatin1(kParamFile);
     QTest::newRow("parameter file") << kParamFile << "文件长度：162B" << file.left(16) << file;
-    QTest::newRow("hex dump") << QByteArray("53 30 30") << "文件长度：8B" << "S00" << "S00";
-    QTest::newRow("hex token above FF") << QByteArray("1FF 30") << "文件长度：6B" << "1FF 30" << "1FF 30";
-    QTest::newRow("empty file") << QByteArray() << "文件长度：0B" << "" << "";
+    QTest::newRow("hex dump") << QByteArray("53 30 30") << "文件长度：8B"
+                              << "S00"
+                              << "S00";
+    QTest::newRow("hex token above FF") << QByteArray("1FF 30") << "文件长度：6B"
+                                        << "1FF 30"
+                                        << "1FF 30";
+    QTest::newRow("empty file") << QByteArray() << "文件长度：0B"
+                                << ""
+                                << "";
 }
 
 void tst_DlgLoad::browse()

@@ -24,8 +24,8 @@ QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00, quint
 
 // The transmitter's frame for sub-trims 0, -100, 100, 0, 0, 0, 0, 0.
 const QByteArray subTrims = frame(0x55, {0x78, 0x14, 0xDC, 0x78, 0x78, 0x78, 0x78, 0x78});
-const QStringList subTrimSettings{"spinBox_9=0", "spinBox_10=-100", "spinBox_11=100", "spinBox_12=0",
-                                  "spinBox_13=0", "spinBox_14=0", "spinBox_15=0", "spinBox_16=0"};
+const QStringList subTrimSettings{"spinBox_9=0",  "spinBox_10=-100", "spinBox_11=100", "spinBox_12=0",
+                                  "spinBox_13=0", "spinBox_14=0",    "spinBox_15=0",   "spinBox_16=0"};
 const int drChannel = paramIndex(u"comboBox_2");
 
 // The stream the damage tests start from: start values, whose bytes hold no
@@ -58,7 +58,7 @@ QList<int> feedInChunks(FrameDecoder &decoder, const QByteArray &stream, int chu
     return set;
 }
 
-} // namespace
+}  // namespace
 
 class TestFrames : public QObject
 {
@@ -71,7 +71,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("channel");
         QTest::addColumn<QStringList>("settings");  // "name=value", in the order set
         QTest::newRow("sub-trims") << subTrims << 0 << subTrimSettings;
-        const QStringList reverse{"spinBox=1", "spinBox_2=0", "spinBox_3=1", "spinBox_4=0",
+        const QStringList reverse{"spinBox=1",   "spinBox_2=0", "spinBox_3=1", "spinBox_4=0",
                                   "spinBox_5=0", "spinBox_6=0", "spinBox_7=0", "spinBox_8=0"};
         QTest::newRow("REVERSE, byte 0 not examined") << frame(0x44, {1, 0, 1}, 0xFF) << 0 << reverse;
         QTest::newRow("REVERSE 2 clamps to 1") << frame(0x44, {2, 0, 1}) << 0 << reverse;
@@ -82,13 +82,14 @@ private Q_SLOTS:
         QTest::newRow("D/R rates of CH1") << rates << 0 << QStringList{"spinBox_79=10", "spinBox_80=50"};
         QTest::newRow("D/R rates of CH3") << rates << 2 << QStringList{"spinBox_79=30", "spinBox_80=70"};
         QTest::newRow("V-TAIL and D/R MIX") << frame(0xA3, {1, 0, 100, 200, 150, 1, 9, 9}) << 0
-            << QStringList{"comboBox_6=1", "spinBox_93=-100", "spinBox_94=0", "spinBox_95=100",
-                           "spinBox_96=50", "comboBox=1"};
-        QTest::newRow("PROG.MIX values interleaved") << frame(0xA6, {0, 10, 20, 30, 40, 50, 7, 6}) << 0
+                                            << QStringList{"comboBox_6=1",   "spinBox_93=-100", "spinBox_94=0",
+                                                           "spinBox_95=100", "spinBox_96=50",   "comboBox=1"};
+        QTest::newRow("PROG.MIX values interleaved")
+            << frame(0xA6, {0, 10, 20, 30, 40, 50, 7, 6}) << 0
             << QStringList{"spinBox_98=-100", "spinBox_101=-90", "spinBox_99=-80", "spinBox_102=-70",
-                           "spinBox_97=-60", "spinBox_100=-50", "comboBox_11=7", "comboBox_9=6"};
-        QTest::newRow("combo index off its list is refused") << frame(0xA7, {7, 8, 2, 3}) << 0
-            << QStringList{"comboBox_12=7", "comboBox_7=2"};
+                           "spinBox_97=-60",  "spinBox_100=-50", "comboBox_11=7",  "comboBox_9=6"};
+        QTest::newRow("combo index off its list is refused")
+            << frame(0xA7, {7, 8, 2, 3}) << 0 << QStringList{"comboBox_12=7", "comboBox_7=2"};
         QTest::newRow("length 0x0B dropped, next 12 bytes a frame")
             << frame(0x44, {1, 1, 1, 1}, 0, 0x0B) + subTrims << 0 << subTrimSettings;
         QTest::newRow("type 0x45 dropped, next 12 bytes a frame")
@@ -265,7 +266,8 @@ private Q_SLOTS:
         QTest::newRow("stray byte before frame 4") << inserted(48, stray) << all << QList<int>{} << 15 << 0;
         QTest::newRow("stray byte in frame 4's marker") << inserted(49, stray) << all << QList<int>{} << 15 << 0;
         QTest::newRow("stray byte in frame 4's data") << inserted(55, stray) << all << QList<int>{4} << 15 << 0;
-        QTest::newRow("stray byte in the last frame's data") << inserted(162, stray) << all << QList<int>{13} << 14 << 1;
+        QTest::newRow("stray byte in the last frame's data")
+            << inserted(162, stray) << all << QList<int>{13} << 14 << 1;
         QTest::newRow("stray byte after the last frame") << inserted(168, stray) << all << QList<int>{} << 14 << 1;
         QTest::newRow("30 bytes of noise before frame 4")
             << inserted(48, QByteArray(30, char(0x5A))) << all << QList<int>{} << 17 << 0;

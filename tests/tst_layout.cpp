@@ -66,19 +66,21 @@ void tst_Layout::spinBoxes_data()
     column("FAIL SAFE", 33, 0, 100, {50, 50, 0, 50});
     column("DELAY", 71, 0, 100, {100});
 
-    struct Single { const char *name; int min, max, start; };
+    struct Single {
+        const char *name;
+        int min, max, start;
+    };
     const Single singles[] = {
-        {"spinBox_41", 0, 4, 1}, {"spinBox_42", 0, 4, 3}, {"spinBox_43", 0, 4, 0}, {"spinBox_44", 0, 4, 2},
-        {"spinBox_45", 1, 4, 2}, {"spinBox_46", 0, 99999, 0},
-        {"spinBox_79", 0, 100, 100}, {"spinBox_80", 0, 100, 100},
-        {"spinBox_81", 0, 100, 14}, {"spinBox_82", 0, 100, 29}, {"spinBox_83", 0, 100, 44},
-        {"spinBox_84", 0, 100, 56}, {"spinBox_85", 0, 100, 69}, {"spinBox_86", 0, 100, 88},
-        {"spinBox_87", -100, 100, 100}, {"spinBox_88", -100, 100, 100}, {"spinBox_89", -100, 100, 100},
-        {"spinBox_90", -100, 100, 100}, {"spinBox_91", -100, 100, 100}, {"spinBox_92", -100, 100, -100},
-        {"spinBox_93", -100, 100, 50}, {"spinBox_94", -100, 100, -50}, {"spinBox_95", -100, 100, 50},
-        {"spinBox_96", -100, 100, 50},
-        {"spinBox_97", -100, 100, 0}, {"spinBox_98", -100, 100, 0}, {"spinBox_99", -100, 100, 0},
-        {"spinBox_100", -100, 100, 0}, {"spinBox_101", -100, 100, 0}, {"spinBox_102", -100, 100, 0},
+        {"spinBox_41", 0, 4, 1},        {"spinBox_42", 0, 4, 3},         {"spinBox_43", 0, 4, 0},
+        {"spinBox_44", 0, 4, 2},        {"spinBox_45", 1, 4, 2},         {"spinBox_46", 0, 99999, 0},
+        {"spinBox_79", 0, 100, 100},    {"spinBox_80", 0, 100, 100},     {"spinBox_81", 0, 100, 14},
+        {"spinBox_82", 0, 100, 29},     {"spinBox_83", 0, 100, 44},      {"spinBox_84", 0, 100, 56},
+        {"spinBox_85", 0, 100, 69},     {"spinBox_86", 0, 100, 88},      {"spinBox_87", -100, 100, 100},
+        {"spinBox_88", -100, 100, 100}, {"spinBox_89", -100, 100, 100},  {"spinBox_90", -100, 100, 100},
+        {"spinBox_91", -100, 100, 100}, {"spinBox_92", -100, 100, -100}, {"spinBox_93", -100, 100, 50},
+        {"spinBox_94", -100, 100, -50}, {"spinBox_95", -100, 100, 50},   {"spinBox_96", -100, 100, 50},
+        {"spinBox_97", -100, 100, 0},   {"spinBox_98", -100, 100, 0},    {"spinBox_99", -100, 100, 0},
+        {"spinBox_100", -100, 100, 0},  {"spinBox_101", -100, 100, 0},   {"spinBox_102", -100, 100, 0},
     };
     for (const Single &s : singles)
         QTest::newRow(s.name) << QString::fromLatin1(s.name) << s.min << s.max << s.start;
@@ -181,29 +183,69 @@ void tst_Layout::texts_data()
     // Full-width colons and parentheses stand exactly where the transmitter's
     // manual has them; the ASCII ones are just as deliberate.
     const char *rows[][2] = {
-        {"groupBox_4", "REVERSE"}, {"groupBox_5", "SUB-TRIM"}, {"groupBox_6", "END POINT"},
-        {"groupBox_8", "CHANNEL"}, {"groupBox_10", "FAIL SAFE"}, {"groupBox_11", "PARAMENTER"},
-        {"groupBox_24", "AUX-CH"}, {"groupBox", "SETTING"}, {"groupBox_2", "DELAY"},
-        {"groupBox_3", "D/R"}, {"groupBox_7", "ATTITUDE"}, {"groupBox_9", "ELEVON"},
-        {"groupBox_12", "V-TAIL"}, {"groupBox_13", "PROG.MIX1"}, {"groupBox_14", "PROG.MIX2"},
-        {"label_8", "0-N"}, {"label_9", "1-R"}, {"label_10", "  L                R"},
-        {"Lable_22", "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">CH1：</span></p></body></html>"},
-        {"Lable_29", "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">CH8：</span></p></body></html>"},
-        {"label_11", "TX-ALARM："}, {"label_12", "STK-MODE："}, {"label_13", "VERSION："},
-        {"label_25", "0:SwA"}, {"label_28", "3:VrB"}, {"label_32", "4:NULL"},
-        {"label_7", "CH5:"}, {"label_31", "CH8:"},
-        {"label", "PortNum："}, {"label_6", "Control："},
-        {"label_14", "MIX："}, {"label_15", "CH ："}, {"label_16", "SW："},
-        {"label_17", "RATE- UP ："}, {"label_46", "RATE-DOWN："},
-        {"label_18", "CH："}, {"label_19", "ATTI1："}, {"label_22", "ATTI4："},
-        {"label_23", "ATTI5:"}, {"label_24", "ATTI6:"},
-        {"label_55", "（UP-UP）"}, {"label_56", "(UP-CT)"}, {"label_58", "(DN-UP)"}, {"label_60", "（DN-DN）"},
-        {"label_34", "（L）"}, {"label_47", "（R）"}, {"label_50", "ELEV2："}, {"label_51", "ELEV1："},
-        {"label_53", "RUDD2："}, {"label_52", "RUDD1："},
-        {"label_37", "OFFSET："}, {"label_65", "UP ："}, {"label_66", "DOWN："}, {"label_43", "MAS："},
+        {"groupBox_4", "REVERSE"},
+        {"groupBox_5", "SUB-TRIM"},
+        {"groupBox_6", "END POINT"},
+        {"groupBox_8", "CHANNEL"},
+        {"groupBox_10", "FAIL SAFE"},
+        {"groupBox_11", "PARAMENTER"},
+        {"groupBox_24", "AUX-CH"},
+        {"groupBox", "SETTING"},
+        {"groupBox_2", "DELAY"},
+        {"groupBox_3", "D/R"},
+        {"groupBox_7", "ATTITUDE"},
+        {"groupBox_9", "ELEVON"},
+        {"groupBox_12", "V-TAIL"},
+        {"groupBox_13", "PROG.MIX1"},
+        {"groupBox_14", "PROG.MIX2"},
+        {"label_8", "0-N"},
+        {"label_9", "1-R"},
+        {"label_10", "  L                R"},
+        {"Lable_22",
+         "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">CH1：</span></p></body></html>"},
+        {"Lable_29",
+         "<html><head/><body><p><span style=\" font-size:16pt; font-weight:600;\">CH8：</span></p></body></html>"},
+        {"label_11", "TX-ALARM："},
+        {"label_12", "STK-MODE："},
+        {"label_13", "VERSION："},
+        {"label_25", "0:SwA"},
+        {"label_28", "3:VrB"},
+        {"label_32", "4:NULL"},
+        {"label_7", "CH5:"},
+        {"label_31", "CH8:"},
+        {"label", "PortNum："},
+        {"label_6", "Control："},
+        {"label_14", "MIX："},
+        {"label_15", "CH ："},
+        {"label_16", "SW："},
+        {"label_17", "RATE- UP ："},
+        {"label_46", "RATE-DOWN："},
+        {"label_18", "CH："},
+        {"label_19", "ATTI1："},
+        {"label_22", "ATTI4："},
+        {"label_23", "ATTI5:"},
+        {"label_24", "ATTI6:"},
+        {"label_55", "（UP-UP）"},
+        {"label_56", "(UP-CT)"},
+        {"label_58", "(DN-UP)"},
+        {"label_60", "（DN-DN）"},
+        {"label_34", "（L）"},
+        {"label_47", "（R）"},
+        {"label_50", "ELEV2："},
+        {"label_51", "ELEV1："},
+        {"label_53", "RUDD2："},
+        {"label_52", "RUDD1："},
+        {"label_37", "OFFSET："},
+        {"label_65", "UP ："},
+        {"label_66", "DOWN："},
+        {"label_43", "MAS："},
         {"label_44", "SLA："},
-        {"checkBoxDTR", "DTR"}, {"checkBoxRTS", "RTS"}, {"pushButtonOpen", "OPEN"},
-        {"pushButtonRead", "READ"}, {"pushButtonLoad", "LOAD"}, {"pushButtonSend2", "UPDATE"},
+        {"checkBoxDTR", "DTR"},
+        {"checkBoxRTS", "RTS"},
+        {"pushButtonOpen", "OPEN"},
+        {"pushButtonRead", "READ"},
+        {"pushButtonLoad", "LOAD"},
+        {"pushButtonSend2", "UPDATE"},
         {"pushButtonSave", "SAVE"},
     };
     for (const auto &row : rows)
@@ -273,22 +315,42 @@ void tst_Layout::tabOrderFollowsColumns()
             expected << (n == 1 ? QStringLiteral("spinBox") : QStringLiteral("spinBox_%1").arg(n));
     };
     range(1, 40);
-    expected << "spinBox_45" << "doubleSpinBox" << "spinBox_46";
+    expected << "spinBox_45"
+             << "doubleSpinBox"
+             << "spinBox_46";
     range(41, 44);
-    expected << "pushButtonOpen" << "comboBoxComm" << "checkBoxDTR" << "checkBoxRTS" << "comboBoxBaudRate"
-             << "comboBoxDataBit" << "comboBoxStopBit" << "comboBoxParity" << "comboBoxFlowCtrl";
+    expected << "pushButtonOpen"
+             << "comboBoxComm"
+             << "checkBoxDTR"
+             << "checkBoxRTS"
+             << "comboBoxBaudRate"
+             << "comboBoxDataBit"
+             << "comboBoxStopBit"
+             << "comboBoxParity"
+             << "comboBoxFlowCtrl";
     range(71, 78);
-    expected << "comboBox" << "comboBox_2" << "comboBox_3" << "spinBox_79" << "spinBox_80";
+    expected << "comboBox"
+             << "comboBox_2"
+             << "comboBox_3"
+             << "spinBox_79"
+             << "spinBox_80";
     range(81, 86);
     expected << "comboBox_4";
     range(87, 92);
     expected << "comboBox_5";
     range(93, 96);
-    expected << "comboBox_6" << "comboBox_7";
+    expected << "comboBox_6"
+             << "comboBox_7";
     range(97, 99);
-    expected << "comboBox_11" << "comboBox_12" << "comboBox_8";
+    expected << "comboBox_11"
+             << "comboBox_12"
+             << "comboBox_8";
     range(100, 102);
-    expected << "comboBox_9" << "comboBox_10" << "pushButtonRead" << "pushButtonLoad" << "pushButtonSend2"
+    expected << "comboBox_9"
+             << "comboBox_10"
+             << "pushButtonRead"
+             << "pushButtonLoad"
+             << "pushButtonSend2"
              << "pushButtonSave";
 
     QStringList chain;

@@ -27,11 +27,8 @@ QStringList itemsOf(const QComboBox *box)
     return items;
 }
 
-QLabel *statusLabel(const QWidget &w, const char *name)
-{
-    return w.findChild<QLabel *>(QLatin1String(name));
-}
-} // namespace
+QLabel *statusLabel(const QWidget &w, const char *name) { return w.findChild<QLabel *>(QLatin1String(name)); }
+}  // namespace
 
 class tst_MainWindow : public QObject
 {
@@ -97,12 +94,29 @@ void tst_MainWindow::settingsGroup_data()
     QTest::addColumn<QString>("combo");
     QTest::addColumn<QString>("current");
 
-    QTest::newRow("baud") << "label_2" << "BaudR：" << "comboBoxBaudRate" << "115200";
-    QTest::newRow("data") << "label_3" << "DataB：" << "comboBoxDataBit" << "8";
-    QTest::newRow("stop") << "label_4" << "STOPB：" << "comboBoxStopBit" << "1";
-    QTest::newRow("parity") << "label_5" << "Parity：" << "comboBoxParity" << "None";
-    QTest::newRow("flow") << "label_6" << "Control：" << "comboBoxFlowCtrl" << "OFF";
-    QTest::newRow("port") << "label" << "PortNum：" << "comboBoxComm" << QString();
+    QTest::newRow("baud") << "label_2"
+                          << "BaudR："
+                          << "comboBoxBaudRate"
+                          << "115200";
+    QTest::newRow("data") << "label_3"
+                          << "DataB："
+                          << "comboBoxDataBit"
+                          << "8";
+    QTest::newRow("stop") << "label_4"
+                          << "STOPB："
+                          << "comboBoxStopBit"
+                          << "1";
+    QTest::newRow("parity") << "label_5"
+                            << "Parity："
+                            << "comboBoxParity"
+                            << "None";
+    QTest::newRow("flow") << "label_6"
+                          << "Control："
+                          << "comboBoxFlowCtrl"
+                          << "OFF";
+    QTest::newRow("port") << "label"
+                          << "PortNum："
+                          << "comboBoxComm" << QString();
 }
 
 void tst_MainWindow::settingsGroup()

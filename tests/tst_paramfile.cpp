@@ -15,7 +15,7 @@ QString with(QString text, int pos, const QString &replacement)
 {
     return text.replace(pos, replacement.size(), replacement);
 }
-} // namespace
+}  // namespace
 
 class tst_ParamFile : public QObject
 {

@@ -13,7 +13,7 @@ struct Texts {
     bool dtr = false;
     bool rts = false;
 };
-} // namespace
+}  // namespace
 Q_DECLARE_METATYPE(Texts)
 Q_DECLARE_METATYPE(PortSettings)
 
@@ -39,47 +39,73 @@ void tst_PortSettings::fromTexts_data()
         expect(s);
         QTest::newRow(name) << t << s;
     };
-    row("start values", [](Texts &) {}, [](PortSettings &) {});
+    row(
+        "start values", [](Texts &) {}, [](PortSettings &) {});
     for (int baud : {2400, 4800, 14400, 19200, 38400, 56000, 57600}) {
         const QByteArray name = "baud " + QByteArray::number(baud);
-        row(name.constData(), [&](Texts &t) { t.baud = QString::number(baud); },
+        row(
+            name.constData(), [&](Texts &t) { t.baud = QString::number(baud); },
             [&](PortSettings &s) { s.baudRate = baud; });
     }
-    row("baud 9600 is the default", [](Texts &t) { t.baud = QStringLiteral("9600"); },
+    row(
+        "baud 9600 is the default", [](Texts &t) { t.baud = QStringLiteral("9600"); },
         [](PortSettings &s) { s.baudRate = 9600; });
-    row("baud off the list", [](Texts &t) { t.baud = QStringLiteral("230400"); },
+    row(
+        "baud off the list", [](Texts &t) { t.baud = QStringLiteral("230400"); },
         [](PortSettings &s) { s.baudRate = 9600; });
-    row("baud with a blank", [](Texts &t) { t.baud = QStringLiteral("115200 "); },
+    row(
+        "baud with a blank", [](Texts &t) { t.baud = QStringLiteral("115200 "); },
         [](PortSettings &s) { s.baudRate = 9600; });
-    row("7 data bits", [](Texts &t) { t.data = QStringLiteral("7"); },
+    row(
+        "7 data bits", [](Texts &t) { t.data = QStringLiteral("7"); },
         [](PortSettings &s) { s.dataBits = QSerialPort::Data7; });
-    row("6 data bits", [](Texts &t) { t.data = QStringLiteral("6"); },
+    row(
+        "6 data bits", [](Texts &t) { t.data = QStringLiteral("6"); },
         [](PortSettings &s) { s.dataBits = QSerialPort::Data6; });
-    row("5 data bits", [](Texts &t) { t.data = QStringLiteral("5"); },
+    row(
+        "5 data bits", [](Texts &t) { t.data = QStringLiteral("5"); },
         [](PortSettings &s) { s.dataBits = QSerialPort::Data5; });
-    row("9 data bits", [](Texts &t) { t.data = QStringLiteral("9"); }, [](PortSettings &) {});
-    row("odd parity", [](Texts &t) { t.parity = QStringLiteral("ODD"); },
+    row(
+        "9 data bits", [](Texts &t) { t.data = QStringLiteral("9"); }, [](PortSettings &) {});
+    row(
+        "odd parity", [](Texts &t) { t.parity = QStringLiteral("ODD"); },
         [](PortSettings &s) { s.parity = QSerialPort::OddParity; });
-    row("even parity", [](Texts &t) { t.parity = QStringLiteral("EVEN"); },
+    row(
+        "even parity", [](Texts &t) { t.parity = QStringLiteral("EVEN"); },
         [](PortSettings &s) { s.parity = QSerialPort::EvenParity; });
-    row("mark parity", [](Texts &t) { t.parity = QStringLiteral("MARK"); },
+    row(
+        "mark parity", [](Texts &t) { t.parity = QStringLiteral("MARK"); },
         [](PortSettings &s) { s.parity = QSerialPort::MarkParity; });
-    row("space parity", [](Texts &t) { t.parity = QStringLiteral("SPACE"); },
+    row(
+        "space parity", [](Texts &t) { t.parity = QStringLiteral("SPACE"); },
         [](PortSettings &s) { s.parity = QSerialPort::SpaceParity; });
-    row("parity compared by case", [](Texts &t) { t.parity = QStringLiteral("odd"); }, [](PortSettings &) {});
-    row("1.5 stop bits", [](Texts &t) { t.stop = QStringLiteral("1.5"); },
+    row(
+        "parity compared by case", [](Texts &t) { t.parity = QStringLiteral("odd"); }, [](PortSettings &) {});
+    row(
+        "1.5 stop bits", [](Texts &t) { t.stop = QStringLiteral("1.5"); },
         [](PortSettings &s) { s.stopBits = QSerialPort::OneAndHalfStop; });
-    row("2 stop bits", [](Texts &t) { t.stop = QStringLiteral("2"); },
+    row(
+        "2 stop bits", [](Texts &t) { t.stop = QStringLiteral("2"); },
         [](PortSettings &s) { s.stopBits = QSerialPort::TwoStop; });
-    row("3 stop bits", [](Texts &t) { t.stop = QStringLiteral("3"); }, [](PortSettings &) {});
-    row("hardware flow", [](Texts &t) { t.flow = QStringLiteral("HARDWARE"); },
+    row(
+        "3 stop bits", [](Texts &t) { t.stop = QStringLiteral("3"); }, [](PortSettings &) {});
+    row(
+        "hardware flow", [](Texts &t) { t.flow = QStringLiteral("HARDWARE"); },
         [](PortSettings &s) { s.flowControl = QSerialPort::HardwareControl; });
-    row("xon/xoff flow", [](Texts &t) { t.flow = QStringLiteral("XONXOFF"); },
+    row(
+        "xon/xoff flow", [](Texts &t) { t.flow = QStringLiteral("XONXOFF"); },
         [](PortSettings &s) { s.flowControl = QSerialPort::SoftwareControl; });
-    row("flow compared by case", [](Texts &t) { t.flow = QStringLiteral("xonxoff"); }, [](PortSettings &) {});
-    row("DTR and RTS", [](Texts &t) { t.dtr = t.rts = true; }, [](PortSettings &s) { s.dtr = s.rts = true; });
-    row("RTS alone", [](Texts &t) { t.rts = true; }, [](PortSettings &s) { s.rts = true; });
-    row("any other text", [](Texts &t) { t = {QString(), QStringLiteral("x"), QString(), QStringLiteral("x"), QStringLiteral("x")}; },
+    row(
+        "flow compared by case", [](Texts &t) { t.flow = QStringLiteral("xonxoff"); }, [](PortSettings &) {});
+    row(
+        "DTR and RTS", [](Texts &t) { t.dtr = t.rts = true; }, [](PortSettings &s) { s.dtr = s.rts = true; });
+    row(
+        "RTS alone", [](Texts &t) { t.rts = true; }, [](PortSettings &s) { s.rts = true; });
+    row(
+        "any other text",
+        [](Texts &t) {
+            t = {QString(), QStringLiteral("x"), QString(), QStringLiteral("x"), QStringLiteral("x")};
+        },
         [](PortSettings &s) { s = PortSettings(); });
 }
 
@@ -88,8 +114,8 @@ void tst_PortSettings::fromTexts()
     QFETCH(Texts, texts);
     QFETCH(PortSettings, expected);
 
-    const PortSettings s =
-        portSettingsFromTexts(texts.baud, texts.data, texts.parity, texts.stop, texts.flow, texts.dtr, texts.rts);
+    const PortSettings s
+        = portSettingsFromTexts(texts.baud, texts.data, texts.parity, texts.stop, texts.flow, texts.dtr, texts.rts);
     QCOMPARE(s.baudRate, expected.baudRate);
     QCOMPARE(s.dataBits, expected.dataBits);
     QCOMPARE(s.parity, expected.parity);

@@ -7,17 +7,17 @@ using namespace j3k;
 
 namespace {
 
-const QString startS = QStringLiteral(
-    "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y");
-const QString startG = QStringLiteral(
-    "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
+const QString startS
+    = QStringLiteral("S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y");
+const QString startG
+    = QStringLiteral("G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
 
 QString with(QString text, int pos, const QString &replacement)
 {
     return text.replace(pos, replacement.size(), replacement);
 }
 
-} // namespace
+}  // namespace
 
 class TestRecords : public QObject
 {
@@ -49,7 +49,8 @@ private Q_SLOTS:
         QTest::newRow("TX-ALARM 11.15 truncates") << "doubleSpinBox" << alarmTenths(11.15) << true << 77 << "7F";
         QTest::newRow("TX-ALARM 0.0") << "doubleSpinBox" << alarmTenths(0.0) << true << 77 << "10";
         QTest::newRow("TX-ALARM 23.9") << "doubleSpinBox" << alarmTenths(23.9) << true << 77 << "FF";
-        QTest::newRow("TX-ALARM 199.99 stays two characters") << "doubleSpinBox" << alarmTenths(199.99) << true << 77 << "FF";
+        QTest::newRow("TX-ALARM 199.99 stays two characters")
+            << "doubleSpinBox" << alarmTenths(199.99) << true << 77 << "FF";
         QTest::newRow("PROG.MIX1 SLA CH8") << "comboBox_12" << 7 << false << 73 << "7";
     }
     void fieldText()
@@ -108,8 +109,8 @@ private Q_SLOTS:
         QTest::newRow("empty: SUB-TRIM -100") << QString() << true << "spinBox_9" << -100;
         QTest::newRow("empty: combo index 0") << QString() << false << "comboBox_9" << 0;
         QTest::newRow("S template: TX-ALARM 9.3")
-            << "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y"
-            << true << "doubleSpinBox" << 93;
+            << "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y" << true
+            << "doubleSpinBox" << 93;
         QTest::newRow("cut before STK-MODE") << startS.left(78) << true << "spinBox_45" << 1;
         QTest::newRow("not hex in a hex field") << with(startS, 9, "ZZ") << true << "spinBox_9" << -100;
         QTest::newRow("hex letter in a digit field clamps") << with(startS, 1, "A") << true << "spinBox" << 1;

@@ -79,11 +79,10 @@ QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00)
     return f;
 }
 
-const QByteArray kStartRecords =
-    "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y"
-    "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
+const QByteArray kStartRecords = "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y"
+                                 "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
 
-} // namespace
+}  // namespace
 
 class tst_SerialLink : public QObject
 {
@@ -183,8 +182,8 @@ void tst_SerialLink::openAppliesSettings_data()
     QTest::addColumn<QSerialPort::StopBits>("stopBits");
     QTest::addColumn<QSerialPort::FlowControl>("flow");
 
-    QTest::newRow("start values") << QStringList{"115200", "8", "1", "None", "OFF"} << 115200
-                                  << QSerialPort::OneStop << QSerialPort::NoFlowControl;
+    QTest::newRow("start values") << QStringList{"115200", "8", "1", "None", "OFF"} << 115200 << QSerialPort::OneStop
+                                  << QSerialPort::NoFlowControl;
     QTest::newRow("every box changed") << QStringList{"57600", "7", "2", "EVEN", "HARDWARE"} << 57600
                                        << QSerialPort::TwoStop << QSerialPort::HardwareControl;
     QTest::newRow("plain-number baud") << QStringList{"14400", "5", "1", "MARK", "XONXOFF"} << 14400
@@ -200,8 +199,8 @@ void tst_SerialLink::openAppliesSettings()
     QFETCH(QSerialPort::FlowControl, flow);
 
     MainWindow w;
-    const char *boxes[] = {"comboBoxBaudRate", "comboBoxDataBit", "comboBoxStopBit", "comboBoxParity",
-                           "comboBoxFlowCtrl"};
+    const char *boxes[]
+        = {"comboBoxBaudRate", "comboBoxDataBit", "comboBoxStopBit", "comboBoxParity", "comboBoxFlowCtrl"};
     for (int i = 0; i < 5; ++i) {
         child<QComboBox>(w, boxes[i])->setCurrentText(texts[i]);
         QCOMPARE(child<QComboBox>(w, boxes[i])->currentText(), texts[i]);
@@ -277,14 +276,12 @@ void tst_SerialLink::framesSetWidgets_data()
 
     QTest::newRow("one frame") << QByteArrayList{subTrims} << subTrimSettings;
     QTest::newRow("split 5 + 7") << QByteArrayList{subTrims.left(5), subTrims.mid(5)} << subTrimSettings;
-    QTest::newRow("30 bytes, then the rest")
-        << QByteArrayList{reverse + alarm + subTrims.left(6), subTrims.mid(6)}
-        << reverseSettings + alarmSettings + subTrimSettings;
+    QTest::newRow("30 bytes, then the rest") << QByteArrayList{reverse + alarm + subTrims.left(6), subTrims.mid(6)}
+                                             << reverseSettings + alarmSettings + subTrimSettings;
     QTest::newRow("byte by byte") << QByteArrayList{reverse.left(1), reverse.mid(1, 1), reverse.mid(2, 10)}
                                   << reverseSettings;
-    QTest::newRow("stray byte resynchronises")
-        << QByteArrayList{QByteArray(1, '\x00') + reverse + alarm, subTrims}
-        << reverseSettings + alarmSettings + subTrimSettings;
+    QTest::newRow("stray byte resynchronises") << QByteArrayList{QByteArray(1, '\x00') + reverse + alarm, subTrims}
+                                               << reverseSettings + alarmSettings + subTrimSettings;
 }
 
 void tst_SerialLink::framesSetWidgets()

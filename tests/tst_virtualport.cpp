@@ -18,10 +18,7 @@ using namespace j3k;
 
 namespace {
 
-QPushButton *button(const MainWindow &w, const char *name)
-{
-    return w.findChild<QPushButton *>(QLatin1String(name));
-}
+QPushButton *button(const MainWindow &w, const char *name) { return w.findChild<QPushButton *>(QLatin1String(name)); }
 QString statusLine(const MainWindow &w) { return w.findChild<QLabel *>(QStringLiteral("fstLabel"))->text(); }
 QComboBox *combo(const MainWindow &w, const char *name) { return w.findChild<QComboBox *>(QLatin1String(name)); }
 
@@ -39,7 +36,7 @@ ParamSet edited(QRandomGenerator &random)
     return p;
 }
 
-} // namespace
+}  // namespace
 
 class tst_VirtualPort : public QObject
 {

@@ -10,10 +10,8 @@ using namespace j3k;
 
 namespace {
 
-const QByteArray kStartS =
-    "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y";
-const QByteArray kStartG =
-    "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
+const QByteArray kStartS = "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y";
+const QByteArray kStartG = "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
 
 QByteArray record(RecordId id, const ParamSet &p) { return buildRecord(id, p).toLatin1(); }
 
@@ -46,7 +44,7 @@ QByteArrayList split(const QByteArray &stream, int size)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class tst_VirtualTx : public QObject
 {
@@ -83,9 +81,9 @@ void tst_VirtualTx::messages_data()
     QTest::newRow("read byte by byte") << QByteArrayList{"R", "R", "R"} << false << 1 << QStringList{rrr};
     QTest::newRow("two reads in one chunk") << QByteArrayList{"RRRRRR"} << false << 2 << QStringList{rrr, rrr};
     QTest::newRow("read cut short waits") << QByteArrayList{"OK", "RR"} << true << 0 << QStringList{ok};
-    QTest::newRow("line ends skipped")
-        << QByteArrayList{"OK\r\n", "RRR\n"} << true << 1
-        << QStringList{ok, "skipped 2 unknown byte(s): 0D 0A", rrr, "skipped 1 unknown byte(s): 0A"};
+    QTest::newRow("line ends skipped") << QByteArrayList{"OK\r\n", "RRR\n"} << true << 1
+                                       << QStringList{ok, "skipped 2 unknown byte(s): 0D 0A", rrr,
+                                                      "skipped 1 unknown byte(s): 0A"};
     QTest::newRow("stray letters swallow nothing")
         << QByteArrayList{"SRRGOK"} << true << 0 << QStringList{"skipped 4 unknown byte(s): 53 52 52 47", ok};
     QTest::newRow("broken word") << QByteArrayList{"DI", "X", "RRR"} << false << 1
@@ -99,9 +97,9 @@ void tst_VirtualTx::messages_data()
     elevonMix.set(u"comboBox_5", 1);
     QByteArray nonHex = record(RecordId::G, elevonMix);
     nonHex[20] = 'x';
-    QTest::newRow("record with a non-hex field")
-        << QByteArrayList{nonHex} << false << 0
-        << QStringList{QStringLiteral("skipped 81 unknown byte(s): ") + QString::fromLatin1(nonHex.toHex(' ').toUpper())};
+    QTest::newRow("record with a non-hex field") << QByteArrayList{nonHex} << false << 0
+                                                 << QStringList{QStringLiteral("skipped 81 unknown byte(s): ")
+                                                                + QString::fromLatin1(nonHex.toHex(' ').toUpper())};
 }
 
 void tst_VirtualTx::messages()
@@ -211,14 +209,13 @@ void tst_VirtualTx::recordLog_data()
     ParamSet s;
     s.set(u"spinBox_9", 10);
     s.set(u"doubleSpinBox", 95);
-    QTest::newRow("S record") << record(RecordId::S, s)
-                              << "S record: spinBox_9 0 -> 10, doubleSpinBox 11.1 -> 9.5";
+    QTest::newRow("S record") << record(RecordId::S, s) << "S record: spinBox_9 0 -> 10, doubleSpinBox 11.1 -> 9.5";
     ParamSet g;
     g.set(u"comboBox_2", 2);
     g.set(u"spinBox_79", 64);
     g.set(u"comboBox_5", 1);
-    QTest::newRow("G record") << record(RecordId::G, g)
-                              << "G record: comboBox_2 0 -> 2, comboBox_5 0 -> 1, D/R CH3 up 100 -> 64, down 100 -> 100";
+    QTest::newRow("G record") << record(
+        RecordId::G, g) << "G record: comboBox_2 0 -> 2, comboBox_5 0 -> 1, D/R CH3 up 100 -> 64, down 100 -> 100";
     QTest::newRow("unchanged") << kStartS << "S record: no change";
     QTest::newRow("lower-case hex") << kStartG.toLower().replace(0, 1, "G").replace(80, 1, "Z")
                                     << "G record: no change";

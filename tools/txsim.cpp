@@ -27,13 +27,14 @@ bool quitOnSignals(QObject *owner)
         return false;
     auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, owner);
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
-    struct sigaction action{};
+    struct sigaction action {
+    };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -54,8 +55,7 @@ int main(int argc, char *argv[])
                      [&out](const QString &line) { out << line << Qt::endl; });
 
     out << transmitter.slavePath() << Qt::endl;
-    err << "txsim: open " << transmitter.slavePath()
-        << " in the editor; Ctrl+C quits" << Qt::endl;
+    err << "txsim: open " << transmitter.slavePath() << " in the editor; Ctrl+C quits" << Qt::endl;
     const int code = app.exec();
     out << "quit" << Qt::endl;
     return code;

@@ -37,10 +37,13 @@ ensure_packages() {
     fi
 }
 
-# Configures once, then builds incrementally into build/.
+# Configures once (extra arguments go to that first cmake call), then builds
+# incrementally into $BUILD_DIR: everything, or only $BUILD_TARGETS.
 build() {
     if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
         cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$BUILD_DIR" -j "$(nproc 2>/dev/null || echo 2)"
+    local targets=()
+    [ -n "${BUILD_TARGETS:-}" ] && targets=(--target $BUILD_TARGETS)
+    cmake --build "$BUILD_DIR" -j "$(nproc 2>/dev/null || echo 2)" "${targets[@]}"
 }

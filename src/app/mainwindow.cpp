@@ -109,10 +109,7 @@ void MainWindow::useResourceIconsWhereMissing()
     }
 }
 
-QString MainWindow::buildRecord(j3k::RecordId id) const
-{
-    return j3k::buildRecord(id, m_binding->read());
-}
+QString MainWindow::buildRecord(j3k::RecordId id) const { return j3k::buildRecord(id, m_binding->read()); }
 
 void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 {

@@ -74,7 +74,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<ParamBinding> m_binding;
-    QSerialPort *myCom = nullptr;         // the open port, none while closed
+    QSerialPort *myCom = nullptr;           // the open port, none while closed
     PtyTransmitter *m_virtualTx = nullptr;  // behind myCom when VIRTUAL-TX is open
     QLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;

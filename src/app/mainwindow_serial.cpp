@@ -48,7 +48,7 @@ QString deviceFor(const QString &portText)
 QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
 #endif
 
-} // namespace
+}  // namespace
 
 // Rebuilds the list only when called with another enumeration than last
 // time, so a choice the user is making is not pulled away every second. The
@@ -108,8 +108,8 @@ void MainWindow::openPort()
         if (!kWindowsNaming && myCom->error() == QSerialPort::PermissionError && file.exists()
             && !(file.isReadable() && file.isWritable())) {
             reason += QLatin1Char('\n')
-                + tr("Serial ports belong to the dialout group: add yourself with "
-                     "\"sudo usermod -aG dialout $USER\" and log in again.");
+                      + tr("Serial ports belong to the dialout group: add yourself with "
+                           "\"sudo usermod -aG dialout $USER\" and log in again.");
         }
         dropPort();
         showCritical(tr("ERROR"), tr("Can not open!"), reason);
@@ -177,9 +177,8 @@ void MainWindow::setPortPar()
 
 void MainWindow::setSettingsEnabled(bool enabled)
 {
-    const QList<QWidget *> settings{ui->comboBoxBaudRate, ui->comboBoxComm,     ui->comboBoxDataBit,
-                                    ui->comboBoxStopBit,  ui->comboBoxFlowCtrl, ui->comboBoxParity,
-                                    ui->checkBoxDTR,      ui->checkBoxRTS};
+    const QList<QWidget *> settings{ui->comboBoxBaudRate, ui->comboBoxComm,   ui->comboBoxDataBit, ui->comboBoxStopBit,
+                                    ui->comboBoxFlowCtrl, ui->comboBoxParity, ui->checkBoxDTR,     ui->checkBoxRTS};
     for (QWidget *w : settings)
         w->setEnabled(enabled);
 }

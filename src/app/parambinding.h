@@ -17,7 +17,7 @@ public:
     explicit ParamBinding(QWidget *root);
 
     j3k::ParamSet read() const;
-    void write(const j3k::ParamSet &params);                              // every parameter
+    void write(const j3k::ParamSet &params);                             // every parameter
     void write(const j3k::ParamSet &params, const QList<int> &indexes);  // just these
 
 private:

@@ -35,4 +35,4 @@ QByteArray HexStringToByteArray(const QString &hex, bool *ok)
     return out;
 }
 
-} // namespace BgComm
+}  // namespace BgComm

@@ -14,4 +14,4 @@ QString ByteArrayToHexString(const QByteArray &ascii);
 // empty: a dump is never half converted.
 QByteArray HexStringToByteArray(const QString &hex, bool *ok);
 
-} // namespace BgComm
+}  // namespace BgComm

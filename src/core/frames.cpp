@@ -40,6 +40,7 @@ constexpr DataByte drDown{Xform::DrDown, "spinBox_80"};
 
 // The one table of every frame type; the encoder and the decoder both
 // read it, so they cannot disagree about a byte.
+// clang-format off
 constexpr std::array<FrameLayout, 14> kFrames{{
     {0x44, {plain("spinBox"), plain("spinBox_2"), plain("spinBox_3"), plain("spinBox_4"),  // REVERSE
             plain("spinBox_5"), plain("spinBox_6"), plain("spinBox_7"), plain("spinBox_8")}},
@@ -69,6 +70,7 @@ constexpr std::array<FrameLayout, 14> kFrames{{
     {0xA7, {combo("comboBox_12"), combo("comboBox_10"), combo("comboBox_7"), combo("comboBox_8"),  // PROG.MIX SLA, MIX
             none, none, none, none}},
 }};
+// clang-format on
 
 constexpr bool tableIsSound()
 {
@@ -123,10 +125,7 @@ int checkedLayout(const char *p)
 }
 
 // What the transmitter adds to a value to make it fit a byte.
-constexpr int bias(Xform x)
-{
-    return x == Xform::Minus120 ? 120 : x == Xform::Minus100 ? 100 : 0;
-}
+constexpr int bias(Xform x) { return x == Xform::Minus120 ? 120 : x == Xform::Minus100 ? 100 : 0; }
 
 void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
 {
@@ -146,7 +145,7 @@ void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
     }
 }
 
-} // namespace
+}  // namespace
 
 QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates)
 {
@@ -241,4 +240,4 @@ void FrameDecoder::reset()
     m_afterFailed = false;
 }
 
-} // namespace j3k
+}  // namespace j3k

@@ -77,4 +77,4 @@ private:
     int m_frameCount = 0;
 };
 
-} // namespace j3k
+}  // namespace j3k

@@ -21,4 +21,4 @@ std::optional<ParamFileRecords> splitParamFile(QStringView text)
     return ParamFileRecords{s.toString(), g.toString()};
 }
 
-} // namespace j3k
+}  // namespace j3k

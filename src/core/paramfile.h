@@ -30,4 +30,4 @@ QByteArray paramFileBytes(const ParamSet &params);
 // by a well-formed G record, so a damaged file never reaches the editor.
 std::optional<ParamFileRecords> splitParamFile(QStringView text);
 
-} // namespace j3k
+}  // namespace j3k

@@ -14,6 +14,7 @@ constexpr ParamKind C = ParamKind::Combo;
 constexpr ParamKind A = ParamKind::Alarm;
 
 // name, kind, min, max, start
+// clang-format off
 constexpr std::array<ParamInfo, ParamCount> kParams{{
     // BASIC MENU: REVERSE, CH1..CH8
     {"spinBox", S, 0, 1, 0}, {"spinBox_2", S, 0, 1, 0}, {"spinBox_3", S, 0, 1, 1}, {"spinBox_4", S, 0, 1, 0},
@@ -61,6 +62,7 @@ constexpr std::array<ParamInfo, ParamCount> kParams{{
     {"comboBox_8", C, 0, 2, 0}, {"comboBox_9", C, 0, 7, 1}, {"comboBox_10", C, 0, 7, 5},
     {"spinBox_100", S, -100, 100, 0}, {"spinBox_101", S, -100, 100, 0}, {"spinBox_102", S, -100, 100, 0},
 }};
+// clang-format on
 
 const QHash<QString, int> &indexByName()
 {
@@ -72,7 +74,7 @@ const QHash<QString, int> &indexByName()
     }();
     return byName;
 }
-} // namespace
+}  // namespace
 
 const std::array<ParamInfo, ParamCount> &paramTable() { return kParams; }
 
@@ -115,4 +117,4 @@ int alarmTenths(double shown)
 
 double alarmShown(int tenths) { return tenths / 10.0; }
 
-} // namespace j3k
+}  // namespace j3k

@@ -60,4 +60,4 @@ private:
 int alarmTenths(double shown);
 double alarmShown(int tenths);
 
-} // namespace j3k
+}  // namespace j3k

@@ -24,4 +24,4 @@ std::optional<QString> windowsDeviceName(const QString &portText)
     return (n > 9 ? QStringLiteral("\\\\.\\COM") : QStringLiteral("COM")) + rest;
 }
 
-} // namespace j3k
+}  // namespace j3k

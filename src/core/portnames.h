@@ -17,4 +17,4 @@ QStringList listedPortNames(const QStringList &systemNames, bool windowsNaming);
 // after its first three characters is not a decimal number.
 std::optional<QString> windowsDeviceName(const QString &portText);
 
-} // namespace j3k
+}  // namespace j3k

@@ -31,13 +31,12 @@ constexpr FieldKind H = FieldKind::Hex;
 
 // Characters no field covers keep these: the record letters, the closing
 // letter and the G record's constant 6 and 6D2.
-constexpr const char kTemplateS[] =
-    "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y";
-constexpr const char kTemplateG[] =
-    "G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z";
+constexpr const char kTemplateS[] = "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y";
+constexpr const char kTemplateG[] = "G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z";
 
 // Both directions read this table, so each position and offset lives here
 // only. Rows are sorted by record, then position.
+// clang-format off
 constexpr std::array<RecordField, 89> kFields{{
     // REVERSE CH1..CH8
     {S, 1, 1, D, 0, "spinBox"}, {S, 2, 1, D, 0, "spinBox_2"}, {S, 3, 1, D, 0, "spinBox_3"},
@@ -92,6 +91,7 @@ constexpr std::array<RecordField, 89> kFields{{
     {G, 73, 1, D, 0, "comboBox_12"}, {G, 74, 1, D, 0, "comboBox_10"},
     {G, 75, 1, D, 0, "comboBox_7"}, {G, 76, 1, D, 0, "comboBox_8"},
 }};
+// clang-format on
 
 // A slip in the table would shift or overwrite neighbouring fields, which
 // no transmitter reports; refuse to compile instead.
@@ -101,8 +101,7 @@ constexpr bool tableIsSound()
         const RecordField &f = kFields[i];
         if (f.width != (f.kind == D ? 1 : 2) || f.pos < 1 || f.pos + f.width > RecordLength - 1)
             return false;
-        if (i > 0 && kFields[i - 1].record == f.record
-            && kFields[i - 1].pos + kFields[i - 1].width > f.pos)
+        if (i > 0 && kFields[i - 1].record == f.record && kFields[i - 1].pos + kFields[i - 1].width > f.pos)
             return false;
         if (i > 0 && kFields[i - 1].record == G && f.record == S)
             return false;
@@ -145,12 +144,9 @@ QString fieldText(const RecordField &f, int value)
     return QString::number(std::clamp(value + f.offset, 16, 255), 16).toUpper();
 }
 
-bool isHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+bool isHexDigit(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
-} // namespace
+}  // namespace
 
 QString buildRecord(RecordId id, const ParamSet &params)
 {
@@ -167,8 +163,8 @@ QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params)
     forEachField(id, [&](const RecordField &f, int index) {
         // A field cut off by the end of the text reads what is left of it.
         const QStringView text = f.pos < record.size()
-            ? record.sliced(f.pos, std::min<qsizetype>(f.width, record.size() - f.pos))
-            : QStringView();
+                                     ? record.sliced(f.pos, std::min<qsizetype>(f.width, record.size() - f.pos))
+                                     : QStringView();
         bool ok = false;
         int n = text.toInt(&ok, 16);
         if (!ok)
@@ -193,4 +189,4 @@ bool isWellFormedRecord(RecordId id, QStringView text)
     return allHex;
 }
 
-} // namespace j3k
+}  // namespace j3k

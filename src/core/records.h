@@ -32,4 +32,4 @@ QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params);
 // first and last letters, and hex digits (either case) in every field.
 bool isWellFormedRecord(RecordId id, QStringView text);
 
-} // namespace j3k
+}  // namespace j3k

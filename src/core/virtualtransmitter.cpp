@@ -14,10 +14,7 @@ const QByteArray kLink = QByteArrayLiteral("OK");
 const QByteArray kUnlink = QByteArrayLiteral("DIS");
 const QByteArray kRead = QByteArrayLiteral("RRR");
 
-bool isHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 // How a fixed word at the start of `text` stands: see messageLength().
 qsizetype wordLength(QByteArrayView text, const QByteArray &word)
@@ -49,7 +46,7 @@ QString shown(const ParamInfo &info, int value)
     return info.kind == ParamKind::Alarm ? QString::number(alarmShown(value), 'f', 1) : QString::number(value);
 }
 
-} // namespace
+}  // namespace
 
 VirtualTransmitter::VirtualTransmitter()
 {
@@ -169,4 +166,4 @@ QString VirtualTransmitter::storeRecord(QByteArrayView record)
         .arg(changes.isEmpty() ? QStringLiteral("no change") : changes.join(QStringLiteral(", ")));
 }
 
-} // namespace j3k
+}  // namespace j3k

@@ -47,4 +47,4 @@ private:
     bool m_linked = false;
 };
 
-} // namespace j3k
+}  // namespace j3k

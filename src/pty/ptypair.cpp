@@ -25,7 +25,7 @@ bool makeRaw(int fd)
     return ::tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
-} // namespace
+}  // namespace
 
 PtyPair::PtyPair(QObject *parent)
     : QObject(parent)

@@ -1,0 +1,169 @@
+// The editor's serial path under load, in a real (offscreen) window: how fast
+// readMyCom takes frames in, and how long READ and UPDATE take against the
+// virtual transmitter behind a pseudo-terminal.
+#include "frames.h"
+#include "mainwindow.h"
+#include "ptytransmitter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The received count the status line shows.
+qint64 receivedCount(const MainWindow &w)
+{
+    static const QRegularExpression count(QStringLiteral("接收：(\\d+)B"));
+    return count.match(w.findChild<QLabel *>(QStringLiteral("fstLabel"))->text()).captured(1).toLongLong();
+}
+
+void openPort(MainWindow &w, const QString &port)
+{
+    w.findChild<QComboBox *>(QStringLiteral("comboBoxComm"))->setCurrentText(port);
+    w.findChild<QPushButton *>(QStringLiteral("pushButtonOpen"))->click();
+}
+
+void closePort(MainWindow &w) { w.findChild<QPushButton *>(QStringLiteral("pushButtonOpen"))->click(); }
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Bytes per second through readMyCom: whole READ answers written into a
+// pseudo-terminal as fast as it takes them, until the window has counted
+// them all.
+double receiveRate()
+{
+    int master = -1, slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
+        return 0;
+    termios t{};
+    ::tcgetattr(slave, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(slave, TCSANOW, &t);
+    ::tcsetattr(master, TCSANOW, &t);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    MainWindow w;
+    openPort(w, QString::fromLocal8Bit(name));
+    QCoreApplication::processEvents();
+    char drain[64];
+    while (::read(master, drain, sizeof drain) > 0) {  // the OK notice
+    }
+
+    QByteArray payload;
+    const QByteArray answer = j3k::encodeFrames(j3k::ParamSet(), j3k::DrRates{});
+    while (payload.size() < 4 * 1024 * 1024)
+        payload += answer;
+
+    QElapsedTimer timer;
+    timer.start();
+    qsizetype sent = 0;
+    while (receivedCount(w) < payload.size()) {
+        if (sent < payload.size()) {
+            const ssize_t n = ::write(master, payload.constData() + sent, std::size_t(payload.size() - sent));
+            if (n > 0)
+                sent += n;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (timer.elapsed() > 60000)
+            break;
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    closePort(w);
+    ::close(master);
+    ::close(slave);
+    return receivedCount(w) / seconds;
+}
+
+// Milliseconds from clicking READ to the last frame applied, against
+// VIRTUAL-TX.
+double readRoundTripMs()
+{
+    MainWindow w;
+    openPort(w, QStringLiteral("VIRTUAL-TX"));
+    // The answer's last frame sets PROG.MIX1's SLA back to CH4.
+    auto *slave = w.findChild<QComboBox *>(QStringLiteral("comboBox_12"));
+    QCoreApplication::processEvents();
+    std::vector<double> runs;
+    for (int i = 0; i < 25; ++i) {
+        const qint64 before = receivedCount(w);
+        slave->setCurrentIndex(0);
+        QElapsedTimer timer;
+        timer.start();
+        w.findChild<QPushButton *>(QStringLiteral("pushButtonRead"))->click();
+        while (receivedCount(w) < before + 14 * j3k::FrameLength && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (slave->currentIndex() != 3)
+            return -1;
+        runs.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    closePort(w);
+    return median(runs);
+}
+
+// Milliseconds from clicking UPDATE to the G record's last byte at the
+// virtual transmitter.
+double updateMs()
+{
+    MainWindow w;
+    openPort(w, QStringLiteral("VIRTUAL-TX"));
+    auto *tx = w.findChild<PtyTransmitter *>();
+    if (!tx)
+        return -1;
+    std::vector<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        bool gotG = false;
+        const auto c = QObject::connect(tx, &PtyTransmitter::logged, [&](const QString &line) {
+            gotG = gotG || line.startsWith(QLatin1String("G record"));
+        });
+        QElapsedTimer timer;
+        timer.start();
+        w.findChild<QPushButton *>(QStringLiteral("pushButtonSend2"))->click();
+        while (!gotG && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        runs.push_back(timer.nsecsElapsed() / 1e6);
+        QObject::disconnect(c);
+    }
+    closePort(w);
+    return median(runs);
+}
+
+void line(const char *what, double value, const char *unit, double ratio, const char *ratioOf, const char *goal)
+{
+    std::printf("%-34s %10.2f %-6s ratio %7.3f %-24s (goal %s)\n", what, value, unit, ratio, ratioOf, goal);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    constexpr double lineRate = 115200 / 10.0;  // bytes per second, 8N1
+
+    const double rate = receiveRate();
+    line("receive path (readMyCom)", rate / 1024, "KiB/s", rate / lineRate, "x the 115200 line", ">= 100 x");
+    const double read = readRoundTripMs();
+    line("READ, click to last widget set", read, "ms", read / 50.0, "of the 50 ms goal", "< 50 ms");
+    const double update = updateMs();
+    line("UPDATE, click to G at the far end", update, "ms", update / 520.0, "of the 520 ms goal", "< 520 ms");
+    return 0;
+}

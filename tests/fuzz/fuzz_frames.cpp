@@ -1,0 +1,47 @@
+// Any byte stream, cut anywhere, must leave every parameter in range, the
+// pending bytes bounded, and the same result however it was cut.
+#include "frames.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace j3k;
+
+static void check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+static void checkInRange(const ParamSet &p)
+{
+    for (std::size_t i = 0; i < ParamCount; ++i) {
+        const ParamInfo &info = paramTable()[i];
+        check(p.value(int(i)) >= info.min && p.value(int(i)) <= info.max);
+    }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const auto *bytes = reinterpret_cast<const char *>(data);
+    const std::size_t cut = data[0] % size;
+
+    ParamSet whole;
+    FrameDecoder once;
+    once.feed(QByteArrayView(bytes, qsizetype(size)), whole);
+
+    ParamSet pieces;
+    FrameDecoder split;
+    split.feed(QByteArrayView(bytes, qsizetype(cut)), pieces);
+    check(split.pendingCount() < 2 * FrameLength);
+    split.feed(QByteArrayView(bytes + cut, qsizetype(size - cut)), pieces);
+
+    checkInRange(whole);
+    check(whole == pieces);
+    check(once.pending() == split.pending());
+    check(once.frameCount() == split.frameCount() && once.frameCount() <= 500);
+    check(once.pendingCount() < 2 * FrameLength);
+    return 0;
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and builds the .deb, then checks
+# that what a user's system would get is there and well-formed.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+fail=0
+for f in bin/j3k-editor share/applications/j3k-editor.desktop share/icons/hicolor/64x64/apps/j3k-editor.png; do
+    [ -e "$scratch/usr/$f" ] || { echo "not installed: $f"; fail=1; }
+done
+if [ -e "$build/bin/txsim" ] && [ ! -x "$scratch/usr/bin/txsim" ]; then
+    echo "not installed: bin/txsim"; fail=1
+fi
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$scratch/usr/share/applications/j3k-editor.desktop" || fail=1
+else
+    echo "desktop-file-validate missing (Debian: desktop-file-utils); .desktop not validated"
+fi
+
+if command -v dpkg-deb >/dev/null; then
+    (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" >/dev/null)
+    deb=$(ls "$scratch"/deb/*.deb)
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6; do
+        grep -q "$p" <<<"$depends" || { echo "the .deb does not depend on $p: $depends"; fail=1; }
+    done
+    dpkg-deb -c "$deb" >"$scratch/contents"
+    grep -q '\./usr/bin/j3k-editor$' "$scratch/contents" || { echo "the .deb lacks /usr/bin/j3k-editor"; fail=1; }
+fi
+[ $fail -eq 0 ] && echo "installed and packaged fine"
+exit $fail
