@@ -31,14 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->comboBoxComm->setEditable(true);
     ui->comboBoxComm->setInsertPolicy(QComboBox::NoInsert);
 #endif
-    // While the port is closed the list follows the adapters plugged in or
-    // pulled out.
-    m_portPoll = new QTimer(this);
-    m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
-    m_portPoll->setInterval(1000);
-    connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
-    pollPorts();
-    m_portPoll->start();
+    setUpPortList();
     connect(ui->pushButtonLoad, &QPushButton::clicked, this, &MainWindow::load);
     connect(ui->pushButtonSave, &QPushButton::clicked, this, &MainWindow::save);
     resize(1000, 525);

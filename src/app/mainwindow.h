@@ -3,6 +3,7 @@
 #include "frames.h"
 #include "records.h"
 
+#include <QFutureWatcher>
 #include <QMainWindow>
 #include <QSerialPort>
 #include <QStringList>
@@ -66,6 +67,7 @@ private:
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
     void fillPortList(const QStringList &systemPorts);
+    void setUpPortList();
     void pollPorts();
 
     void refrushInfoLabel();
@@ -85,7 +87,8 @@ private:
     j3k::FrameDecoder m_decoder;
 
     QTimer *m_portPoll = nullptr;
-    std::optional<QStringList> m_systemPorts;  // what the port list was last filled from
+    QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
+    std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
 
     // How many items each combo box has in the form, so a language change
     // can refill it with the form's own list.

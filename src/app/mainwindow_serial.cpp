@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QSerialPortInfo>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -70,7 +71,30 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
         box->setCurrentIndex(keep);
 }
 
-void MainWindow::pollPorts() { fillPortList(systemPortNames()); }
+// The list is filled once at start; after that, while the port is closed,
+// it follows the adapters plugged in or pulled out. Walking the system's
+// serial devices takes several milliseconds (udev reads every tty), so the
+// once-a-second look runs on a worker thread and never stalls the window.
+void MainWindow::setUpPortList()
+{
+    m_portScan = new QFutureWatcher<QStringList>(this);
+    connect(m_portScan, &QFutureWatcher<QStringList>::finished, this, [this] {
+        if (!isComOpen)  // a scan started before an OPEN brings nothing now
+            fillPortList(m_portScan->result());
+    });
+    m_portPoll = new QTimer(this);
+    m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
+    m_portPoll->setInterval(1000);
+    connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
+    fillPortList(systemPortNames());
+    m_portPoll->start();
+}
+
+void MainWindow::pollPorts()
+{
+    if (!m_portScan->isRunning())
+        m_portScan->setFuture(QtConcurrent::run(systemPortNames));
+}
 
 void MainWindow::on_pushButtonOpen_clicked()
 {
