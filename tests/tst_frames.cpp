@@ -1,4 +1,5 @@
 #include "frames.h"
+#include "testparams.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -9,18 +10,6 @@
 using namespace j3k;
 
 namespace {
-
-QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00, quint8 length = 0x0C)
-{
-    QByteArray f(FrameLength, '\0');
-    f[0] = char(first);
-    f[1] = char(0xFE);
-    f[2] = char(length);
-    f[3] = char(type);
-    for (int k = 0; k < data.size(); ++k)
-        f[4 + k] = char(data[k]);
-    return f;
-}
 
 // The transmitter's frame for sub-trims 0, -100, 100, 0, 0, 0, 0, 0.
 const QByteArray subTrims = frame(0x55, {0x78, 0x14, 0xDC, 0x78, 0x78, 0x78, 0x78, 0x78});
