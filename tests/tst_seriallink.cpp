@@ -24,8 +24,6 @@ using namespace j3k;
 
 namespace {
 
-QPushButton *button(const MainWindow &w, const char *name) { return child<QPushButton>(w, name); }
-
 // "open" or "closed" when everything but the status line agrees on it: the
 // settings locked while open, the button offering the other, and a port
 // object only while open. Anything else is described.

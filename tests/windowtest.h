@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ T *child(const QObject &parent, const QString &name)
 {
     return parent.findChild<T *>(name);
 }
+
+inline QPushButton *button(const QWidget &window, const char *name) { return child<QPushButton>(window, name); }
 
 inline QStringList itemsOf(const QComboBox *box)
 {
