@@ -102,15 +102,10 @@ void tst_DlgLoad::browse_data()
 
     const QString file = kStartS + kStartG;
     QTest::newRow("parameter file") << kStartFile << "文件长度：162B" << file.left(16) << file;
-    QTest::newRow("hex dump") << QByteArray("53 30 30") << "文件长度：8B"
-                              << "S00"
-                              << "S00";
-    QTest::newRow("hex token above FF") << QByteArray("1FF 30") << "文件长度：6B"
-                                        << "1FF 30"
+    QTest::newRow("hex dump") << QByteArray("53 30 30") << "文件长度：8B" << QStringLiteral("S00") << "S00";
+    QTest::newRow("hex token above FF") << QByteArray("1FF 30") << "文件长度：6B" << QStringLiteral("1FF 30")
                                         << "1FF 30";
-    QTest::newRow("empty file") << QByteArray() << "文件长度：0B"
-                                << ""
-                                << "";
+    QTest::newRow("empty file") << QByteArray() << "文件长度：0B" << QString() << QString();
 }
 
 void tst_DlgLoad::browse()

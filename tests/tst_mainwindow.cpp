@@ -63,24 +63,13 @@ void tst_MainWindow::settingsGroup_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("combo");  // the label's buddy; the items are tst_layout's
 
-    QTest::newRow("baud") << "label_2"
-                          << "BaudR："
-                          << "comboBoxBaudRate";
-    QTest::newRow("data") << "label_3"
-                          << "DataB："
-                          << "comboBoxDataBit";
-    QTest::newRow("stop") << "label_4"
-                          << "STOPB："
-                          << "comboBoxStopBit";
-    QTest::newRow("parity") << "label_5"
-                            << "Parity："
-                            << "comboBoxParity";
-    QTest::newRow("flow") << "label_6"
-                          << "Control："
-                          << "comboBoxFlowCtrl";
-    QTest::newRow("port") << "label"
-                          << "PortNum："
-                          << "comboBoxComm";
+    const char *rows[][3] = {
+        {"label_2", "BaudR：", "comboBoxBaudRate"},   {"label_3", "DataB：", "comboBoxDataBit"},
+        {"label_4", "STOPB：", "comboBoxStopBit"},    {"label_5", "Parity：", "comboBoxParity"},
+        {"label_6", "Control：", "comboBoxFlowCtrl"}, {"label", "PortNum：", "comboBoxComm"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[2]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
 }
 
 void tst_MainWindow::settingsGroup()
