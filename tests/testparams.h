@@ -50,6 +50,19 @@ inline j3k::ParamSet randomParams(QRandomGenerator &rng)
     return p;
 }
 
+// `p` with every parameter but `except` moved to the end of its range it is
+// furthest from, so any parameter a check fails to carry shows.
+inline j3k::ParamSet opposite(const j3k::ParamSet &p, int except = -1)
+{
+    j3k::ParamSet out = p;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        const j3k::ParamInfo &info = j3k::paramTable()[std::size_t(i)];
+        if (i != except)
+            out.set(i, p.value(i) - info.min < info.max - p.value(i) ? info.max : info.min);
+    }
+    return out;
+}
+
 // Where two parameter sets differ, by name, so a failure says which.
 inline QStringList differences(const j3k::ParamSet &actual, const j3k::ParamSet &expected)
 {
