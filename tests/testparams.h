@@ -63,8 +63,9 @@ inline j3k::ParamSet opposite(const j3k::ParamSet &p, int except = -1)
     return out;
 }
 
-// Where two parameter sets differ, by name, so a failure says which.
-inline QStringList differences(const j3k::ParamSet &actual, const j3k::ParamSet &expected)
+// Where two parameter sets differ, by name, so a failure says which; empty
+// when they agree.
+inline QString differences(const j3k::ParamSet &actual, const j3k::ParamSet &expected)
 {
     QStringList out;
     for (int i = 0; i < int(j3k::ParamCount); ++i) {
@@ -74,7 +75,7 @@ inline QStringList differences(const j3k::ParamSet &actual, const j3k::ParamSet 
                        .arg(actual.value(i))
                        .arg(expected.value(i));
     }
-    return out;
+    return out.join(QLatin1String("; "));
 }
 
 // A transmitter frame: byte 0, the FE marker, the length byte, the type, and

@@ -156,7 +156,7 @@ void tst_Files::saveThenLoadRestores()
         load(loader, file, "pushButtonOK");
         ParamSet expected = shown;
         expected.set(u"spinBox_46", 4321);  // VERSION is in neither record
-        QCOMPARE(differences(ParamBinding(&loader).read(), expected), QStringList());
+        QCOMPARE(differences(ParamBinding(&loader).read(), expected), QString());
     }
 }
 
@@ -231,7 +231,7 @@ void tst_Files::loadChangesNothing()
     MessageSeen box;
     load(w, file, button.constData(), refused ? &box : nullptr);
 
-    QCOMPARE(differences(ParamBinding(&w).read(), before), QStringList());
+    QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
     if (refused) {
         QCOMPARE(box.title, QStringLiteral("错误"));
         QCOMPARE(box.text, QStringLiteral("文件格式不正确"));

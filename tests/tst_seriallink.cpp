@@ -213,7 +213,7 @@ void tst_SerialLink::framesSetWidgets()
     ParamSet expected;
     for (const QString &setting : settings)
         expected.set(setting.section(u'=', 0, 0), setting.section(u'=', 1).toInt());
-    QCOMPARE(differences(ParamBinding(&w).read(), expected), QStringList());
+    QCOMPARE(differences(ParamBinding(&w).read(), expected), QString());
 }
 
 void tst_SerialLink::updateSendsBothRecords()
@@ -278,7 +278,7 @@ void tst_SerialLink::closeAndReopen()
     QTRY_COMPARE(statusLine(w), openLine(port, 3, 17));
     ParamSet expected;
     expected.set(u"spinBox_9", 10);
-    QCOMPARE(differences(ParamBinding(&w).read(), expected), QStringList());
+    QCOMPARE(differences(ParamBinding(&w).read(), expected), QString());
 }
 
 void tst_SerialLink::closingWindowSendsNoNotice()

@@ -58,7 +58,7 @@ void tst_VirtualPort::updateThenReadRestoresWindow()
     QTRY_COMPARE(statusLine(w), openLine(tx, 168, 336));
     ParamSet expected = sent;
     expected.set(u"spinBox_46", 300);  // the transmitter's own; no record carries it
-    QCOMPARE(differences(binding.read(), expected), QStringList());
+    QCOMPARE(differences(binding.read(), expected), QString());
 
     button(w, "pushButtonOpen")->click();
     QCOMPARE(statusLine(w), closedLine(168, 336));

@@ -134,7 +134,7 @@ void tst_VirtualTx::readAnswerHoldsEveryFrame()
     // own version and the full D/R rates.
     ParamSet expected;
     expected.set(u"spinBox_46", 300);
-    QCOMPARE(differences(readBack(answer, 0), expected), QStringList());
+    QCOMPARE(differences(readBack(answer, 0), expected), QString());
 }
 
 void tst_VirtualTx::updateIsReadBack_data()
@@ -159,8 +159,8 @@ void tst_VirtualTx::updateIsReadBack()
 
     ParamSet expected = sent;
     expected.set(u"spinBox_46", 300);  // no record carries the version
-    QCOMPARE(differences(tx.params(), expected), QStringList());
-    QCOMPARE(differences(readBack(reply.bytes, 0), expected), QStringList());
+    QCOMPARE(differences(tx.params(), expected), QString());
+    QCOMPARE(differences(readBack(reply.bytes, 0), expected), QString());
 }
 
 void tst_VirtualTx::drRatesPerChannel_data()
