@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the transmitter's formats share: the worked records,
-// random parameter sets, and frames made by hand.
+// The transmitter's data as the tests share it: the worked records, random
+// and opposite parameter sets, and frames made by hand.
 
 #include "frames.h"
 #include "paramset.h"
