@@ -3,10 +3,10 @@
 #include "mainwindow.h"
 #include "modalscript.h"
 #include "parambinding.h"
-#include "randomparams.h"
 #include "records.h"
+#include "testparams.h"
+#include "windowtest.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QPushButton>
@@ -15,30 +15,6 @@
 #include <QTest>
 
 using namespace j3k;
-
-namespace {
-const QByteArray kStartFile = "S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y"
-                              "G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z";
-const QByteArray kTemplateS = "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y";
-const QByteArray kTemplateG = "G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z";
-
-template<typename T>
-T *child(const QObject &parent, const char *name)
-{
-    return parent.findChild<T *>(QLatin1String(name));
-}
-
-QByteArray lowerHex(const QByteArray &record)  // the record letters stay capitals
-{
-    return record.first(1) + record.sliced(1, 79).toLower() + record.last(1);
-}
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-}  // namespace
 
 class tst_Files : public QObject
 {
@@ -54,13 +30,11 @@ private Q_SLOTS:
     void saveThenLoadRestores();
     void loadAccepted_data();
     void loadAccepted();
-    void loadRefused_data();
-    void loadRefused();
-    void loadCancelled();
+    void loadChangesNothing_data();
+    void loadChangesNothing();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QString writeFile(const QString &name, const QByteArray &content);
     void save(MainWindow &w, const ModalScript::Answer &fileDialog, const ModalScript::Answer &box = {});
     void load(MainWindow &w, const QString &file, const char *button, MessageSeen *box = nullptr);
 
@@ -73,14 +47,6 @@ void tst_Files::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir::setCurrent(m_dir->path()));
-}
-
-QString tst_Files::writeFile(const QString &name, const QByteArray &content)
-{
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return QString();
-    return file.fileName();
 }
 
 // SAVE with the file dialog answered by `fileDialog`, and the message box
@@ -129,7 +95,7 @@ void tst_Files::saveStartValues()
 
 void tst_Files::saveOverLongerFile()
 {
-    const QString file = writeFile(QStringLiteral("old.dat"), QByteArray(500, 'x'));
+    const QString file = writeFile(path(QStringLiteral("old.dat")), QByteArray(500, 'x'));
     QVERIFY(!file.isEmpty());
     MainWindow w;
     save(w, chooseFile(file), press(QMessageBox::Yes));  // replace it?
@@ -150,7 +116,7 @@ void tst_Files::saveUnwritable()
     QFETCH(QString, folder);
     QFETCH(bool, folderIsFile);
     if (folderIsFile)
-        QVERIFY(!writeFile(folder, "kept").isEmpty());
+        QVERIFY(!writeFile(path(folder), "kept").isEmpty());
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     MainWindow w;
@@ -190,90 +156,88 @@ void tst_Files::saveThenLoadRestores()
         load(loader, file, "pushButtonOK");
         ParamSet expected = shown;
         expected.set(u"spinBox_46", 4321);  // VERSION is in neither record
-        const ParamSet loaded = ParamBinding(&loader).read();
-        for (int i = 0; i < int(ParamCount); ++i)
-            QVERIFY2(loaded.value(i) == expected.value(i), paramTable()[std::size_t(i)].name);
+        QCOMPARE(differences(ParamBinding(&loader).read(), expected), QString());
     }
 }
 
 void tst_Files::loadAccepted_data()
 {
-    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("content");
     QTest::addColumn<int>("attitudeChannel");  // comboBox_4, set to 2 before loading
 
-    QTest::newRow("record templates") << kTemplateS + kTemplateG << 4;
-    QTest::newRow("lower-case hex") << lowerHex(kTemplateS) + lowerHex(kTemplateG) << 4;
-    QTest::newRow("LF between") << kTemplateS + '\n' + kTemplateG << 4;
-    QTest::newRow("CR LF between") << kTemplateS + "\r\n" + kTemplateG << 4;
-    QTest::newRow("text after G ignored") << kTemplateS + kTemplateG + "\r\nG9Z junk" << 4;
-    QTest::newRow("combo index off its list") << kTemplateS + QByteArray(kTemplateG).replace(1, 1, "9") << 2;
+    const QString &s = kTemplateS, &g = kTemplateG;
+    QTest::newRow("record templates") << s + g << 4;
+    QTest::newRow("lower-case hex") << lowerHex(s) + lowerHex(g) << 4;
+    QTest::newRow("LF between") << s + u'\n' + g << 4;
+    QTest::newRow("CR LF between") << s + QStringLiteral("\r\n") + g << 4;
+    QTest::newRow("text after G ignored") << s + g + QStringLiteral("\r\nG9Z junk") << 4;
+    QTest::newRow("combo index off its list") << s + with(g, 1, QStringLiteral("9")) << 2;
 }
 
 void tst_Files::loadAccepted()
 {
-    QFETCH(QByteArray, content);
+    QFETCH(QString, content);
     QFETCH(int, attitudeChannel);
-    const QString file = writeFile(QStringLiteral("load.txt"), content);
+    const QString file = writeFile(path(QStringLiteral("load.txt")), content.toLatin1());
     QVERIFY(!file.isEmpty());
 
     MainWindow w;
     const QStringList attitudes{"spinBox_81", "spinBox_82", "spinBox_83", "spinBox_84", "spinBox_85", "spinBox_86"};
     for (const QString &name : attitudes)
-        w.findChild<QSpinBox *>(name)->setValue(0);  // the start values equal the template's
+        child<QSpinBox>(w, name)->setValue(0);  // the start values equal the template's
     child<QComboBox>(w, "comboBox_4")->setCurrentIndex(2);
     child<QSpinBox>(w, "spinBox_46")->setValue(4321);
     load(w, file, "pushButtonOK");
 
     QList<int> loaded;
     for (const QString &name : attitudes)
-        loaded << w.findChild<QSpinBox *>(name)->value();
+        loaded << child<QSpinBox>(w, name)->value();
     QCOMPARE(loaded, (QList<int>{14, 29, 44, 56, 69, 88}));
     QCOMPARE(child<QComboBox>(w, "comboBox_4")->currentIndex(), attitudeChannel);
     QCOMPARE(child<QDoubleSpinBox>(w, "doubleSpinBox")->value(), 9.3);
     QCOMPARE(child<QSpinBox>(w, "spinBox_46")->value(), 4321);
 }
 
-void tst_Files::loadRefused_data()
+void tst_Files::loadChangesNothing_data()
 {
-    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("content");
     QTest::addColumn<bool>("chooseFile");
-    QTest::newRow("OK without a file") << QByteArray() << false;
-    QTest::newRow("empty file") << QByteArray() << true;
-    QTest::newRow("one character short") << kStartFile.chopped(1) << true;
-    QTest::newRow("not hex") << QByteArray(kStartFile).replace(30, 1, "x") << true;
-    QTest::newRow("wrong record letter") << QByteArray(kStartFile).replace(81, 1, "S") << true;
-    QTest::newRow("two line breaks between") << kTemplateS + "\n\n" + kTemplateG << true;
+    QTest::addColumn<QByteArray>("button");  // OK is refused with a box, CANCEL quietly
+
+    const QByteArray ok = "pushButtonOK";
+    const QString start = kStartS + kStartG;
+    QTest::newRow("cancelled") << kTemplateS + kTemplateG << true << QByteArray("pushButton");
+    QTest::newRow("OK without a file") << QString() << false << ok;
+    QTest::newRow("empty file") << QString() << true << ok;
+    QTest::newRow("one character short") << start.chopped(1) << true << ok;
+    QTest::newRow("not hex") << with(start, 30, QStringLiteral("x")) << true << ok;
+    QTest::newRow("wrong record letter") << with(start, 81, QStringLiteral("S")) << true << ok;
+    QTest::newRow("two line breaks between") << kTemplateS + QStringLiteral("\n\n") + kTemplateG << true << ok;
 }
 
-void tst_Files::loadRefused()
+void tst_Files::loadChangesNothing()
 {
-    QFETCH(QByteArray, content);
+    QFETCH(QString, content);
     QFETCH(bool, chooseFile);
-    const QString file = chooseFile ? writeFile(QStringLiteral("bad.txt"), content) : QString();
+    QFETCH(QByteArray, button);
+    const QString file = chooseFile ? writeFile(path(QStringLiteral("bad.txt")), content.toLatin1()) : QString();
     QVERIFY(!chooseFile || !file.isEmpty());
 
     MainWindow w;
     QRandomGenerator rng(27);
     ParamBinding(&w).write(randomParams(rng));
     const ParamSet before = ParamBinding(&w).read();
+    const bool refused = button == "pushButtonOK";
     MessageSeen box;
-    load(w, file, "pushButtonOK", &box);
+    load(w, file, button.constData(), refused ? &box : nullptr);
 
-    QVERIFY(ParamBinding(&w).read() == before);
-    QCOMPARE(box.title, QStringLiteral("错误"));
-    QCOMPARE(box.text, QStringLiteral("文件格式不正确"));
-    QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.parent, &w);
-}
-
-void tst_Files::loadCancelled()
-{
-    const QString file = writeFile(QStringLiteral("load.txt"), kTemplateS + kTemplateG);
-    QVERIFY(!file.isEmpty());
-    MainWindow w;
-    const ParamSet before = ParamBinding(&w).read();
-    load(w, file, "pushButton");
-    QVERIFY(ParamBinding(&w).read() == before);
+    QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
+    if (refused) {
+        QCOMPARE(box.title, QStringLiteral("错误"));
+        QCOMPARE(box.text, QStringLiteral("文件格式不正确"));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.parent, &w);
+    }
 }
 
 QTEST_MAIN(tst_Files)

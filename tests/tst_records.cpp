@@ -1,23 +1,9 @@
-#include "randomparams.h"
 #include "records.h"
+#include "testparams.h"
 
 #include <QTest>
 
 using namespace j3k;
-
-namespace {
-
-const QString startS
-    = QStringLiteral("S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y");
-const QString startG
-    = QStringLiteral("G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
-
-QString with(QString text, int pos, const QString &replacement)
-{
-    return text.replace(pos, replacement.size(), replacement);
-}
-
-}  // namespace
 
 class TestRecords : public QObject
 {
@@ -26,8 +12,8 @@ class TestRecords : public QObject
 private Q_SLOTS:
     void startValues()
     {
-        QCOMPARE(buildRecord(RecordId::S, ParamSet()), startS);
-        QCOMPARE(buildRecord(RecordId::G, ParamSet()), startG);
+        QCOMPARE(buildRecord(RecordId::S, ParamSet()), kStartS);
+        QCOMPARE(buildRecord(RecordId::G, ParamSet()), kStartG);
     }
 
     void fieldText_data()
@@ -64,7 +50,7 @@ private Q_SLOTS:
         ParamSet params;
         QVERIFY(params.set(param, value));
         const QString record = buildRecord(id, params);
-        QCOMPARE(record, with(inS ? startS : startG, pos, text));  // nothing else moves
+        QCOMPARE(record, with(inS ? kStartS : kStartG, pos, text));  // nothing else moves
 
         ParamSet back;
         back.set(param, value == 0 ? 1 : 0);
@@ -93,8 +79,7 @@ private Q_SLOTS:
             expected.set(u"spinBox_46", target.value(u"spinBox_46"));  // in neither record
             applyRecord(RecordId::S, lowerCase ? s.toLower() : s, target);
             applyRecord(RecordId::G, lowerCase ? g.toLower() : g, target);
-            for (int i = 0; i < int(ParamCount); ++i)
-                QVERIFY2(target.value(i) == expected.value(i), paramTable()[std::size_t(i)].name);
+            QCOMPARE(differences(target, expected), QString());
         }
     }
 
@@ -108,13 +93,11 @@ private Q_SLOTS:
         QTest::newRow("empty: STK-MODE at its minimum") << QString() << true << "spinBox_45" << 1;
         QTest::newRow("empty: SUB-TRIM -100") << QString() << true << "spinBox_9" << -100;
         QTest::newRow("empty: combo index 0") << QString() << false << "comboBox_9" << 0;
-        QTest::newRow("S template: TX-ALARM 9.3")
-            << "S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y" << true
-            << "doubleSpinBox" << 93;
-        QTest::newRow("cut before STK-MODE") << startS.left(78) << true << "spinBox_45" << 1;
-        QTest::newRow("not hex in a hex field") << with(startS, 9, "ZZ") << true << "spinBox_9" << -100;
-        QTest::newRow("hex letter in a digit field clamps") << with(startS, 1, "A") << true << "spinBox" << 1;
-        QTest::newRow("combo index off its list is refused") << with(startG, 72, "9") << false << "comboBox_9" << 1;
+        QTest::newRow("S template: TX-ALARM 9.3") << kTemplateS << true << "doubleSpinBox" << 93;
+        QTest::newRow("cut before STK-MODE") << kStartS.left(78) << true << "spinBox_45" << 1;
+        QTest::newRow("not hex in a hex field") << with(kStartS, 9, "ZZ") << true << "spinBox_9" << -100;
+        QTest::newRow("hex letter in a digit field clamps") << with(kStartS, 1, "A") << true << "spinBox" << 1;
+        QTest::newRow("combo index off its list is refused") << with(kStartG, 72, "9") << false << "comboBox_9" << 1;
     }
     void damagedText()
     {
@@ -132,9 +115,9 @@ private Q_SLOTS:
         // The editor writes exactly these widgets back, so a refused combo
         // index must not be listed.
         ParamSet params;
-        QCOMPARE(applyRecord(RecordId::S, startS, params).size(), 46);
-        QCOMPARE(applyRecord(RecordId::G, startG, params).size(), 43);
-        const QList<int> set = applyRecord(RecordId::G, with(startG, 72, "9"), params);
+        QCOMPARE(applyRecord(RecordId::S, kStartS, params).size(), 46);
+        QCOMPARE(applyRecord(RecordId::G, kStartG, params).size(), 43);
+        const QList<int> set = applyRecord(RecordId::G, with(kStartG, 72, "9"), params);
         QCOMPARE(set.size(), 42);
         QVERIFY(!set.contains(paramIndex(u"comboBox_9")));
     }
@@ -144,15 +127,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("inS");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("S") << startS << true << true;
-        QTest::newRow("G, lower-case hex") << with(startG, 15, "dc") << false << true;
-        QTest::newRow("S record asked for as G") << startS << false << false;
-        QTest::newRow("G without its closing Z") << with(startG, 80, "Y") << false << false;
-        QTest::newRow("one character short") << startS.left(80) << true << false;
-        QTest::newRow("one character long") << startS + u'Y' << true << false;
-        QTest::newRow("not hex in a hex field") << with(startS, 10, "G") << true << false;
-        QTest::newRow("sign in a hex field") << with(startG, 59, "-1") << false << false;
-        QTest::newRow("blank in a digit field") << with(startG, 76, " ") << false << false;
+        QTest::newRow("S") << kStartS << true << true;
+        QTest::newRow("G, lower-case hex") << with(kStartG, 15, "dc") << false << true;
+        QTest::newRow("S record asked for as G") << kStartS << false << false;
+        QTest::newRow("G without its closing Z") << with(kStartG, 80, "Y") << false << false;
+        QTest::newRow("one character short") << kStartS.left(80) << true << false;
+        QTest::newRow("one character long") << kStartS + u'Y' << true << false;
+        QTest::newRow("not hex in a hex field") << with(kStartS, 10, "G") << true << false;
+        QTest::newRow("sign in a hex field") << with(kStartG, 59, "-1") << false << false;
+        QTest::newRow("blank in a digit field") << with(kStartG, 76, " ") << false << false;
     }
     void wellFormed()
     {

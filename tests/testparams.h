@@ -1,0 +1,93 @@
+#pragma once
+// The transmitter's data as the tests share it: the worked records, random
+// and opposite parameter sets, and frames made by hand.
+
+#include "frames.h"
+#include "paramset.h"
+
+#include <QList>
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+
+// The records of the editor's start values, character for character as the
+// transmitter has them.
+inline const QString kStartS
+    = QStringLiteral("S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y");
+inline const QString kStartG
+    = QStringLiteral("G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
+inline const QByteArray kStartFile = (kStartS + kStartG).toLatin1();
+
+// The record templates: every field differs from the start values.
+inline const QString kTemplateS
+    = QStringLiteral("S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y");
+inline const QString kTemplateG
+    = QStringLiteral("G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z");
+
+// The record with its hex digits in lower case; the letters naming and
+// closing it stay capitals.
+inline QString lowerHex(const QString &record)
+{
+    return record.first(1) + record.sliced(1, 79).toLower() + record.last(1);
+}
+
+// `text` with `replacement` written over it from `pos` on.
+inline QString with(QString text, int pos, const QString &replacement)
+{
+    return text.replace(pos, replacement.size(), replacement);
+}
+
+// Any in-range parameter set, drawing the range ends often: that is where an
+// offset or a field width goes wrong.
+inline j3k::ParamSet randomParams(QRandomGenerator &rng)
+{
+    j3k::ParamSet p;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        const j3k::ParamInfo &info = j3k::paramTable()[std::size_t(i)];
+        const int pick = rng.bounded(6);
+        p.set(i, pick == 0 ? info.min : pick == 1 ? info.max : rng.bounded(info.min, info.max + 1));
+    }
+    return p;
+}
+
+// `p` with every parameter but `except` moved to the end of its range it is
+// furthest from, so any parameter a check fails to carry shows.
+inline j3k::ParamSet opposite(const j3k::ParamSet &p, int except = -1)
+{
+    j3k::ParamSet out = p;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        const j3k::ParamInfo &info = j3k::paramTable()[std::size_t(i)];
+        if (i != except)
+            out.set(i, p.value(i) - info.min < info.max - p.value(i) ? info.max : info.min);
+    }
+    return out;
+}
+
+// Where two parameter sets differ, by name, so a failure says which; empty
+// when they agree.
+inline QString differences(const j3k::ParamSet &actual, const j3k::ParamSet &expected)
+{
+    QStringList out;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        if (actual.value(i) != expected.value(i))
+            out << QStringLiteral("%1 is %2, not %3")
+                       .arg(QLatin1String(j3k::paramTable()[std::size_t(i)].name))
+                       .arg(actual.value(i))
+                       .arg(expected.value(i));
+    }
+    return out.join(QLatin1String("; "));
+}
+
+// A transmitter frame: byte 0, the FE marker, the length byte, the type, and
+// the data bytes given (the rest 0).
+inline QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00, quint8 length = 0x0C)
+{
+    QByteArray f(j3k::FrameLength, '\0');
+    f[0] = char(first);
+    f[1] = char(0xFE);
+    f[2] = char(length);
+    f[3] = char(type);
+    for (int k = 0; k < data.size(); ++k)
+        f[4 + k] = char(data[k]);
+    return f;
+}

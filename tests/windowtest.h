@@ -1,0 +1,58 @@
+#pragma once
+// What the window tests share: the form's widgets by name, the status line,
+// and files for the dialogs to offer.
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+
+template<typename T = QWidget>
+T *child(const QObject &parent, const QString &name)
+{
+    return parent.findChild<T *>(name);
+}
+
+inline QPushButton *button(const QWidget &window, const char *name) { return child<QPushButton>(window, name); }
+
+inline QStringList itemsOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+// The first panel of the window's status line, and what it says.
+inline QString statusLine(const QWidget &window) { return child<QLabel>(window, "fstLabel")->text(); }
+inline QString openLine(const QString &port, int sent, int received, const QString &settings = "115200 8 1")
+{
+    return QStringLiteral("%1已打开 %2 | 发送：%3B | 接收：%4B").arg(port, settings).arg(sent).arg(received);
+}
+inline QString closedLine(int sent = 0, int received = 0)
+{
+    return QStringLiteral("串口未打开 | 发送：%1B | 接收：%2B").arg(sent).arg(received);
+}
+
+// Adds `port` to the port list and selects it.
+inline void choosePort(const QWidget &window, const QString &port)
+{
+    auto *box = child<QComboBox>(window, "comboBoxComm");
+    box->addItem(port);
+    box->setCurrentIndex(box->count() - 1);
+}
+
+// The file's path, or empty when it could not be written.
+inline QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
+}
+
+inline QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
