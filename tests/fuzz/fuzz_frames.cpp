@@ -2,24 +2,11 @@
 // pending bytes bounded, and the same result however it was cut.
 #include "frames.h"
 
+#include "fuzzcheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace j3k;
-
-static void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-static void checkInRange(const ParamSet &p)
-{
-    for (std::size_t i = 0; i < ParamCount; ++i) {
-        const ParamInfo &info = paramTable()[i];
-        check(p.value(int(i)) >= info.min && p.value(int(i)) <= info.max);
-    }
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,16 +2,11 @@
 // records, and what it hands on reads into values that save back the same.
 #include "paramfile.h"
 
+#include "fuzzcheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace j3k;
-
-static void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -3,16 +3,11 @@
 // the same values.
 #include "records.h"
 
+#include "fuzzcheck.h"
+
 #include <cstdint>
-#include <cstdlib>
 
 using namespace j3k;
-
-static void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -20,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const RecordId id : {RecordId::S, RecordId::G}) {
         ParamSet params;
         applyRecord(id, text, params);
-        for (std::size_t i = 0; i < ParamCount; ++i) {
-            const ParamInfo &info = paramTable()[i];
-            check(params.value(int(i)) >= info.min && params.value(int(i)) <= info.max);
-        }
+        checkInRange(params);
         const QString built = buildRecord(id, params);
         check(built.size() == RecordLength);
         check(isWellFormedRecord(id, built));
