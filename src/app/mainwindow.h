@@ -31,11 +31,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The bytes a text is sent as: its characters one byte each, or with
-    // `hex` a dump such as "4F 4B" read back into bytes. A dump that does not
-    // read shows an error box and gives no bytes.
-    QByteArray whattoSend(const QString &tmp, bool hex);
-
 protected:
     void changeEvent(QEvent *e) override;
 
@@ -59,6 +54,10 @@ private:
     void closePort(LinkNotice notice);
     void dropPort();
     void setPortPar();
+    // The bytes a text is sent as: its characters one byte each, or with
+    // `hex` a dump such as "4F 4B" read back into bytes. A dump that does not
+    // read shows an error box and gives no bytes.
+    QByteArray whattoSend(const QString &tmp, bool hex);
     void sendNotice(const QString &text);
     void sendCounted(const QString &text);
     void writeToPort(const QByteArray &bytes);
