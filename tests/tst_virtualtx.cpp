@@ -200,13 +200,13 @@ void tst_VirtualTx::recordLog_data()
     ParamSet s;
     s.set(u"spinBox_9", 10);
     s.set(u"doubleSpinBox", 95);
-    QTest::newRow("S record") << record(RecordId::S, s) << "S record: spinBox_9 0 -> 10, doubleSpinBox 11.1 -> 9.5";
+    QTest::newRow("S record") << record(RecordId::S, s) << "S record: SUB-TRIM CH1 0 -> 10, TX-ALARM (V) 11.1 -> 9.5";
     ParamSet g;
     g.set(u"comboBox_2", 2);
     g.set(u"spinBox_79", 64);
     g.set(u"comboBox_5", 1);
     QTest::newRow("G record") << record(
-        RecordId::G, g) << "G record: comboBox_2 0 -> 2, comboBox_5 0 -> 1, D/R CH3 up 100 -> 64, down 100 -> 100";
+        RecordId::G, g) << "G record: D/R CH CH1 -> CH3, ELEVON MIX OFF -> OPEN, D/R CH3 up 100 -> 64, down 100 -> 100";
     QTest::newRow("unchanged") << kStartS.toLatin1() << "S record: no change";
     QTest::newRow("lower-case hex") << lowerHex(kStartG).toLatin1() << "G record: no change";
 }

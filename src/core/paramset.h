@@ -16,11 +16,14 @@ enum class ParamKind {
 };
 
 struct ParamInfo {
-    const char *name;  // the editor widget's object name
+    const char *name;   // the editor widget's object name
+    const char *label;  // what a person calls it, in the window's own words
     ParamKind kind;
     int min;
     int max;
-    int start;  // the value the editor starts with
+    int start;                    // the value the editor starts with
+    const char *items = nullptr;  // a combo box's item texts, '|' between them
+    const char *unit = nullptr;   // shown after the label, as in "TX-ALARM (V)"
 };
 
 inline constexpr std::size_t ParamCount = 90;

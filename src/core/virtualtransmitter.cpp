@@ -1,5 +1,6 @@
 #include "virtualtransmitter.h"
 
+#include "paramtext.h"
 #include "records.h"
 
 #include <QString>
@@ -39,11 +40,6 @@ qsizetype recordLength(QByteArrayView text, RecordId id, char last)
     if (n < RecordLength)
         return 0;
     return isWellFormedRecord(id, QString::fromLatin1(text.first(RecordLength))) ? RecordLength : -1;
-}
-
-QString shown(const ParamInfo &info, int value)
-{
-    return info.kind == ParamKind::Alarm ? QString::number(alarmShown(value), 'f', 1) : QString::number(value);
 }
 
 }  // namespace
@@ -147,9 +143,8 @@ QString VirtualTransmitter::storeRecord(QByteArrayView record)
     for (int i = 0; i < int(ParamCount); ++i) {
         if (i == drUp || i == drDown || before.value(i) == m_params.value(i))
             continue;  // the pair is told per channel below
-        const ParamInfo &info = paramTable()[std::size_t(i)];
         changes << QStringLiteral("%1 %2 -> %3")
-                       .arg(QLatin1String(info.name), shown(info, before.value(i)), shown(info, m_params.value(i)));
+                       .arg(paramLabel(i), valueText(i, before.value(i)), valueText(i, m_params.value(i)));
     }
     for (std::size_t ch = 0; ch < m_rates.up.size(); ++ch) {
         if (ratesBefore.up[ch] != m_rates.up[ch] || ratesBefore.down[ch] != m_rates.down[ch]) {
