@@ -65,20 +65,11 @@ private:
     QDeadlineTimer m_deadline{15000};
 };
 
-// What a file dialog offered when it was answered.
-struct FileDialogSeen {
-    QString title;
-    QString directory;
-    QStringList filters;
-};
-
 // Types `path` into the file dialog and accepts it; an empty path cancels.
-inline ModalScript::Answer chooseFile(const QString &path, FileDialogSeen *seen = nullptr)
+inline ModalScript::Answer chooseFile(const QString &path)
 {
-    return [path, seen](QWidget *w) {
+    return [path](QWidget *w) {
         auto *dialog = static_cast<QFileDialog *>(w);
-        if (seen)
-            *seen = {dialog->windowTitle(), dialog->directory().absolutePath(), dialog->nameFilters()};
         if (path.isEmpty()) {
             dialog->reject();
             return;

@@ -78,6 +78,14 @@ inline QString differences(const j3k::ParamSet &actual, const j3k::ParamSet &exp
     return out.join(QLatin1String("; "));
 }
 
+// `set` with "name=value" settings applied.
+inline j3k::ParamSet applied(j3k::ParamSet set, const QStringList &settings)
+{
+    for (const QString &s : settings)
+        set.set(s.section(u'=', 0, 0), s.section(u'=', 1).toInt());
+    return set;
+}
+
 // A transmitter frame: byte 0, the FE marker, the length byte, the type, and
 // the data bytes given (the rest 0).
 inline QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00, quint8 length = 0x0C)

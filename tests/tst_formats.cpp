@@ -1,0 +1,238 @@
+// The transmitter's formats without window or port: the S and G records,
+// parameter files, the frames READ brings back, and the hex dump.
+#include "comm.h"
+#include "frames.h"
+#include "paramfile.h"
+#include "portnames.h"
+#include "records.h"
+#include "testparams.h"
+
+#include <QTest>
+
+using namespace j3k;
+
+namespace {
+
+const int drChannel = paramIndex(u"comboBox_2");
+
+// The stream fed in random pieces: where a read ends must never matter.
+QList<int> feedInPieces(FrameDecoder &decoder, const QByteArray &stream, ParamSet &params, QRandomGenerator &rng)
+{
+    QList<int> set;
+    for (qsizetype at = 0; at < stream.size();) {
+        const int n = rng.bounded(1, 26);
+        set += decoder.feed(stream.mid(at, n), params);
+        at += n;
+    }
+    return set;
+}
+
+}  // namespace
+
+class tst_Formats : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedRecords()
+    {
+        QCOMPARE(buildRecord(RecordId::S, ParamSet()), kStartS);
+        QCOMPARE(buildRecord(RecordId::G, ParamSet()), kStartG);
+    }
+
+    // Each row pins one field's position and encoding; nothing else moves.
+    void field_data()
+    {
+        QTest::addColumn<QString>("param");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("pos");  // negative: in the G record
+        QTest::addColumn<QString>("text");
+        QTest::newRow("SUB-TRIM CH1 -100") << "spinBox_9" << -100 << 9 << "14";
+        QTest::newRow("SUB-TRIM CH3 100") << "spinBox_11" << 100 << 13 << "DC";
+        QTest::newRow("ELEVON ELEV1 after ELEV2") << "spinBox_92" << 100 << -25 << "DC";
+        QTest::newRow("V-TAIL ELEV2 -50") << "spinBox_94" << -50 << -30 << "42";
+        QTest::newRow("PROG.MIX2 UP") << "spinBox_101" << 100 << -61 << "D8";
+        QTest::newRow("TX-ALARM 11.15 is sent as 11.1") << "doubleSpinBox" << alarmTenths(11.15) << 77 << "7F";
+        QTest::newRow("TX-ALARM 23.9") << "doubleSpinBox" << alarmTenths(23.9) << 77 << "FF";
+        QTest::newRow("PROG.MIX1 SLA CH8") << "comboBox_12" << 7 << -73 << "7";
+    }
+    void field()
+    {
+        QFETCH(QString, param);
+        QFETCH(int, value);
+        QFETCH(int, pos);
+        QFETCH(QString, text);
+        ParamSet params;
+        QVERIFY(params.set(param, value));
+        const RecordId id = pos > 0 ? RecordId::S : RecordId::G;
+        QCOMPARE(buildRecord(id, params), with(pos > 0 ? kStartS : kStartG, std::abs(pos), text));
+    }
+
+    void recordsRoundTrip()
+    {
+        QRandomGenerator rng(11);
+        for (int round = 0; round < 300; ++round) {
+            const ParamSet source = randomParams(rng);
+            QString file = QString::fromLatin1(paramFileBytes(source));
+            if (round % 2)
+                file = lowerHex(file.first(RecordLength)) + lowerHex(file.sliced(RecordLength));
+            const std::optional<ParamFileRecords> records = splitParamFile(file);
+            QVERIFY(records);
+            ParamSet target = randomParams(rng);
+            ParamSet expected = source;
+            expected.set(u"spinBox_46", target.value(u"spinBox_46"));  // in neither record
+            applyRecord(RecordId::S, records->s, target);
+            applyRecord(RecordId::G, records->g, target);
+            QCOMPARE(differences(target, expected), QString());
+        }
+    }
+
+    // What LOAD accepts as a parameter file: anything else is refused whole.
+    void paramFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        const QString &s = kTemplateS, &g = kTemplateG;
+        QTest::newRow("records back to back") << s + g << true;
+        QTest::newRow("CR LF between, text after") << s + "\r\n" + g + "\r\njunk" << true;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("one character short") << s + g.first(80) << false;
+        QTest::newRow("two line breaks between") << s + "\n\n" + g << false;
+        QTest::newRow("records swapped") << g + s << false;
+        QTest::newRow("not hex in S") << with(s, 40, "x") + g << false;
+        QTest::newRow("sign in a G field") << s + with(g, 59, "-1") << false;
+    }
+    void paramFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QCOMPARE(splitParamFile(text).has_value(), accepted);
+    }
+
+    // Frames as the transmitter sends them, written out by hand.
+    void frames_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QStringList>("settings");
+        QTest::newRow("SUB-TRIM") << frame(0x55, {0x78, 0x14, 0xDC, 0x78, 0x78, 0x78, 0x78, 0x78}) << 0
+                                  << QStringList{"spinBox_10=-100", "spinBox_11=100"};
+        QTest::newRow("REVERSE 2 clamps to 1")
+            << frame(0x44, {2, 0, 1}, 0xFF) << 0 << QStringList{"spinBox=1", "spinBox_3=1"};
+        QTest::newRow("alarm, mode, version high byte first")
+            << frame(0x99, {0x55, 0x6F, 0x77, 3, 0x01, 0x2C}) << 0
+            << QStringList{"doubleSpinBox=111", "spinBox_45=3", "spinBox_46=300"};
+        QTest::newRow("D/R rates of CH3")
+            << frame(0xA5, {10, 20, 30, 40, 50, 60, 70, 80}) << 2 << QStringList{"spinBox_79=30", "spinBox_80=70"};
+        QTest::newRow("ELEVON") << frame(0xA2, {1, 20, 220, 120, 120, 120, 120}) << 0
+                                << QStringList{"comboBox_5=1", "spinBox_87=-100", "spinBox_88=100", "spinBox_89=0",
+                                               "spinBox_90=0", "spinBox_91=0",    "spinBox_92=0"};
+        QTest::newRow("END POINT L") << frame(0x66, {0, 120}) << 0
+                                     << QStringList{"spinBox_17=0", "spinBox_18=120", "spinBox_19=0", "spinBox_20=0",
+                                                    "spinBox_21=0", "spinBox_22=0",   "spinBox_23=0", "spinBox_24=0"};
+        QTest::newRow("PROG.MIX values interleaved")
+            << frame(0xA6, {0, 10, 20, 30, 40, 50, 7, 6}) << 0
+            << QStringList{"spinBox_98=-100", "spinBox_101=-90", "spinBox_99=-80", "spinBox_102=-70",
+                           "spinBox_97=-60",  "spinBox_100=-50", "comboBox_11=7",  "comboBox_9=6"};
+    }
+    void frames()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(int, channel);
+        QFETCH(QStringList, settings);
+        ParamSet params;
+        params.set(drChannel, channel);
+        const ParamSet expected = applied(params, settings);
+        FrameDecoder().feed(stream, params);
+        QCOMPARE(differences(params, expected), QString());
+    }
+
+    void framesRoundTrip()
+    {
+        QRandomGenerator rng(4242);
+        for (int round = 0; round < 200; ++round) {
+            ParamSet source = randomParams(rng);
+            source.set(u"spinBox_46", rng.bounded(0x10000));  // two bytes in its frame
+            DrRates rates;
+            for (std::size_t ch = 0; ch < 4; ++ch) {
+                rates.up[ch] = rng.bounded(101);
+                rates.down[ch] = rng.bounded(101);
+            }
+            const auto ch = std::size_t(source.value(drChannel));
+            const ParamSet expected = applied(source, {QStringLiteral("spinBox_79=%1").arg(rates.up[ch]),
+                                                       QStringLiteral("spinBox_80=%1").arg(rates.down[ch])});
+            ParamSet params = opposite(source, drChannel);
+            FrameDecoder decoder;
+            feedInPieces(decoder, encodeFrames(source, rates), params, rng);
+            QCOMPARE(differences(params, expected), QString());
+        }
+    }
+
+    // Damage to a whole answer: the frames it touches may be lost or
+    // garbled, every other one must arrive intact.
+    void resync_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("removed");      // bytes removed at `at`, else one inserted
+        QTest::addColumn<QList<int>>("lost");  // frame numbers
+        QTest::newRow("stray byte before frame 4") << 48 << 0 << QList<int>{};
+        QTest::newRow("stray byte in frame 4's data") << 55 << 0 << QList<int>{4};
+        QTest::newRow("lost first byte of frame 4") << 48 << 1 << QList<int>{4};
+        QTest::newRow("lost data byte of frame 4") << 55 << 1 << QList<int>{4, 5};
+    }
+    void resync()
+    {
+        QFETCH(int, at);
+        QFETCH(int, removed);
+        QFETCH(QList<int>, lost);
+        ParamSet source;
+        source.set(u"spinBox_80", 90);
+        const DrRates rates{{100, 80, 60, 40}, {90, 70, 50, 30}};
+        QByteArray stream = encodeFrames(source, rates);
+        if (removed)
+            stream.remove(at, removed);
+        else
+            stream.insert(at, char(0x01));
+        QRandomGenerator rng{quint32(at)};
+        ParamSet params = opposite(source, drChannel);
+        FrameDecoder decoder;
+        feedInPieces(decoder, stream, params, rng);
+        for (int k = 0; k < 14; ++k) {
+            if (lost.contains(k))
+                continue;
+            ParamSet own = opposite(source, drChannel);
+            for (int i : FrameDecoder().feed(encodeFrames(source, rates).mid(k * FrameLength, FrameLength), own))
+                QCOMPARE(params.value(i), source.value(i));
+        }
+    }
+
+    void hexDump()
+    {
+        QCOMPARE(BgComm::ByteArrayToHexString("\x5A\xA5\x01"), QStringLiteral("5A A5 01 "));
+        QRandomGenerator rng(20240611);
+        for (int round = 0; round < 100; ++round) {
+            QByteArray bytes(rng.bounded(1, 64), '\0');
+            for (char &b : bytes)
+                b = char(rng.bounded(256));
+            bool ok = false;
+            QCOMPARE(BgComm::HexStringToByteArray(BgComm::ByteArrayToHexString(bytes).toLower(), &ok), bytes);
+            QVERIFY(ok);
+        }
+        bool ok = true;
+        QCOMPARE(BgComm::HexStringToByteArray(QStringLiteral("5A 100"), &ok), QByteArray());
+        QVERIFY(!ok);
+    }
+
+    // Windows lists only COM ports, and opens those above 9 by device path.
+    void windowsPorts()
+    {
+        QCOMPARE(listedPortNames({"COM3", "LPT1", "com12", "CNCA0"}, true), (QStringList{"COM3", "com12"}));
+        QCOMPARE(listedPortNames({"ttyS0", "rfcomm0"}, false), (QStringList{"ttyS0", "rfcomm0"}));
+        QCOMPARE(windowsDeviceName(QStringLiteral("com9")).value_or(QString()), QStringLiteral("COM9"));
+        QCOMPARE(windowsDeviceName(QStringLiteral("COM10")).value_or(QString()), QStringLiteral("\\\\.\\COM10"));
+        QVERIFY(!windowsDeviceName(QStringLiteral("COMX")));
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_Formats)
+#include "tst_formats.moc"
