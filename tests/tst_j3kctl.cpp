@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class tst_J3kctl : public QObject
 {
     Q_OBJECT
@@ -49,6 +51,7 @@ void tst_J3kctl::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);  // opening it blocks
 }
 
 tst_J3kctl::Run tst_J3kctl::ctl(const QStringList &args)
@@ -95,8 +98,11 @@ void tst_J3kctl::filesSession()
     put(QStringLiteral("a.txt"), kStartFile);
     const Run json = ctl({"show", "a.txt", "--json"});
     QCOMPARE(json.status, 0);
-    put(QStringLiteral("a.json"), json.out.toUtf8());
-    QCOMPARE(ctl({"import", "a.json", "-o", "b.txt"}).status, 0);
+    // A key left out keeps its start value, and the user hears of it.
+    put(QStringLiteral("a.json"), json.out.toUtf8().replace("\"stk_mode\": 2,", ""));
+    const Run import = ctl({"import", "a.json", "-o", "b.txt"});
+    QCOMPARE(import.status, 0);
+    QVERIFY2(import.err.contains("a.json: \"stk_mode\" missing"), qPrintable(import.err));
     QCOMPARE(contents(QStringLiteral("b.txt")), kStartFile);
 
     QCOMPARE(ctl({"set", "b.txt", "sub_trim_ch3=-20", "tx_alarm=10.8", "prog_mix1_mix=open"}).status, 0);
@@ -181,7 +187,7 @@ void tst_J3kctl::badInput_data()
     QTest::addColumn<QStringList>("words");  // in the message on stderr
 
     QTest::newRow("not a parameter file") << QStringList{"show", "junk.txt"} << QStringList{"junk.txt", "S record"};
-    QTest::newRow("a directory") << QStringList{"diff", "good.txt", "."} << QStringList{".", "not a regular file"};
+    QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
     QTest::newRow("unreadable JSON") << QStringList{"import", "broken.json", "-o", "out.txt"}
                                      << QStringList{"broken.json", "line 4", "JSON"};
     QTest::newRow("value out of range") << QStringList{"import", "range.json", "-o", "out.txt"}
