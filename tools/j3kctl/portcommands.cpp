@@ -14,9 +14,10 @@ QList<QCommandLineOption> linkOptions()
     return {
         {QStringLiteral("port"), tr("The transmitter's serial port: a name (ttyUSB0, COM3) or a path."),
          QStringLiteral("PORT")},
-        {QStringLiteral("baud"), tr("The line's baud rate."), QStringLiteral("RATE"), QStringLiteral("115200")},
-        {QStringLiteral("timeout"), tr("How long to wait for the transmitter's answer to READ."), QStringLiteral("ms"),
-         QStringLiteral("2000")},
+        {QStringLiteral("baud"), tr("The line's baud rate; 115200 unless given."), QStringLiteral("RATE"),
+         QStringLiteral("115200")},
+        {QStringLiteral("timeout"), tr("How long to wait for the transmitter's answer to READ; 2000 unless given."),
+         QStringLiteral("ms"), QStringLiteral("2000")},
     };
 }
 
@@ -65,6 +66,8 @@ public:
         const j3k::TxLink::ReadResult r = m_link.read(base, timeoutMs);
         if (m_link.isLost())
             m_error = tr("port %1: the line went away: %2").arg(m_name, m_link.errorString());
+        else if (!m_link.errorString().isEmpty())
+            m_error = tr("port %1: READ did not go out: %2").arg(m_name, m_link.errorString());
         else if (!r.complete())
             m_error = tr("port %1: the transmitter did not answer READ within %2 ms "
                          "(%3 of %4 frame types came); expected a transmitter that is on and linked")
