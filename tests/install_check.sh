@@ -8,7 +8,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 fail=0
-for f in bin/j3k-editor share/applications/j3k-editor.desktop share/icons/hicolor/64x64/apps/j3k-editor.png; do
+for f in bin/j3k-editor bin/j3kctl share/applications/j3k-editor.desktop share/icons/hicolor/64x64/apps/j3k-editor.png; do
     [ -e "$scratch/usr/$f" ] || { echo "not installed: $f"; fail=1; }
 done
 if [ -e "$build/bin/txsim" ] && [ ! -x "$scratch/usr/bin/txsim" ]; then
@@ -28,7 +28,9 @@ if command -v dpkg-deb >/dev/null; then
         grep -q "$p" <<<"$depends" || { echo "the .deb does not depend on $p: $depends"; fail=1; }
     done
     dpkg-deb -c "$deb" >"$scratch/contents"
-    grep -q '\./usr/bin/j3k-editor$' "$scratch/contents" || { echo "the .deb lacks /usr/bin/j3k-editor"; fail=1; }
+    for b in j3k-editor j3kctl; do
+        grep -q "\./usr/bin/$b\$" "$scratch/contents" || { echo "the .deb lacks /usr/bin/$b"; fail=1; }
+    done
 fi
 [ $fail -eq 0 ] && echo "installed and packaged fine"
 exit $fail

@@ -41,7 +41,7 @@ constexpr DataByte drDown{Xform::DrDown, "spinBox_80"};
 // The one table of every frame type; the encoder and the decoder both
 // read it, so they cannot disagree about a byte.
 // clang-format off
-constexpr std::array<FrameLayout, 14> kFrames{{
+constexpr std::array<FrameLayout, FrameTypeCount> kFrames{{
     {0x44, {plain("spinBox"), plain("spinBox_2"), plain("spinBox_3"), plain("spinBox_4"),  // REVERSE
             plain("spinBox_5"), plain("spinBox_6"), plain("spinBox_7"), plain("spinBox_8")}},
     {0x55, {m120("spinBox_9"), m120("spinBox_10"), m120("spinBox_11"), m120("spinBox_12"),  // SUB-TRIM
@@ -224,6 +224,7 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
         const int f = checkedLayout(p);
         if (f >= 0) {
             applyFrame(f, p, params, set);
+            m_typesSeen.set(std::size_t(f));
             start += FrameLength;
         } else {
             start += 1;
@@ -238,6 +239,7 @@ void FrameDecoder::reset()
 {
     m_pending.clear();
     m_afterFailed = false;
+    m_typesSeen.reset();
 }
 
 }  // namespace j3k

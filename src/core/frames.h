@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <array>
+#include <bitset>
 
 namespace j3k {
 
@@ -17,6 +18,9 @@ namespace j3k {
 //   byte 3  the frame type, naming the group of parameters
 //   4..11   eight data bytes
 inline constexpr int FrameLength = 12;
+
+// A whole answer to READ holds one frame of each type.
+inline constexpr int FrameTypeCount = 14;
 
 // The D/R rates of the four channels comboBox_2 offers. Frame 0xA5 carries
 // all of them; the editor shows only the pair of the selected channel
@@ -71,7 +75,12 @@ public:
     // stays at 500 once it gets there.
     int frameCount() const { return m_frameCount; }
 
+    // How many of the frame types have passed their checks since the
+    // decoder was made or reset(); FrameTypeCount once a READ is answered.
+    int typesSeen() const { return int(m_typesSeen.count()); }
+
 private:
+    std::bitset<FrameTypeCount> m_typesSeen;
     QByteArray m_pending;
     bool m_afterFailed = false;  // m_pending starts at byte 1 of a failed frame
     int m_frameCount = 0;

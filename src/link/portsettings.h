@@ -3,7 +3,8 @@
 #include <QSerialPort>
 #include <QString>
 
-// The line settings the "SETTING" group asks for, as QSerialPort takes them.
+// A port and the line settings the "SETTING" group asks for, as QSerialPort
+// takes them.
 struct PortSettings {
     qint32 baudRate = 9600;
     QSerialPort::DataBits dataBits = QSerialPort::Data8;
@@ -12,6 +13,7 @@ struct PortSettings {
     QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
     bool dtr = false;
     bool rts = false;
+    QString portName;  // a name QSerialPort knows (ttyUSB0, COM3) or a path
 };
 
 // Reads the settings from the texts the settings boxes show. Each text must
@@ -20,3 +22,8 @@ struct PortSettings {
 // control.
 PortSettings portSettingsFromTexts(const QString &baudRate, const QString &dataBits, const QString &parity,
                                    const QString &stopBits, const QString &flowControl, bool dtr, bool rts);
+
+// Sets up an open port. Settings the device cannot take (DTR on a
+// pseudo-terminal, 1.5 stop bits on Linux) are left as they are; the port
+// works without them.
+void applyPortSettings(QSerialPort &port, const PortSettings &s);

@@ -53,3 +53,15 @@ PortSettings portSettingsFromTexts(const QString &baudRate, const QString &dataB
     s.rts = rts;
     return s;
 }
+
+void applyPortSettings(QSerialPort &port, const PortSettings &s)
+{
+    port.setBaudRate(s.baudRate);
+    port.setDataBits(s.dataBits);
+    port.setParity(s.parity);
+    port.setStopBits(s.stopBits);
+    port.setFlowControl(s.flowControl);
+    port.setDataTerminalReady(s.dtr);
+    port.setRequestToSend(s.rts);
+    port.clearError();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "paramdiff.h"
+#include "paramset.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Parameter sets as JSON, for people who keep their settings in version
+// control and scripts:
+//   {"format": "j3k-parameters", "version": 1,
+//    "parameters": {"reverse_ch1": 0, ..., "tx_alarm": 11.1, ..., "d_r_mix": "OFF"}}
+// Keys are paramKey(), values what valueText() shows: combo boxes their
+// item text, TX-ALARM a decimal number, everything else an integer.
+namespace j3k {
+
+// The parameters a parameter file carries: all but VERSION, which only the
+// transmitter reports (in its READ answer) and nothing can write.
+ParamMask fileParams();
+
+// The export of `params`, in the window's order rather than sorted, so
+// neighbouring settings stay neighbours in a diff.
+QByteArray paramsToJson(const ParamSet &params, const ParamMask &which = fileParams());
+
+struct JsonParams {
+    ParamSet params;      // start values for every key not given
+    QStringList missing;  // keys of fileParams() the text did not give
+    QString error;        // why the text was refused; names the line or key
+    bool ok() const { return error.isEmpty(); }
+};
+
+// An export read back. Every key must be one of fileParams() and every value
+// one the parameter can hold exactly (no clamping, no rounding); the first
+// that is not refuses the whole text.
+JsonParams paramsFromJson(const QByteArray &json);
+
+}  // namespace j3k

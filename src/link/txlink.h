@@ -1,0 +1,80 @@
+#pragma once
+
+#include "frames.h"
+#include "paramset.h"
+#include "portsettings.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSerialPort;
+
+namespace j3k {
+
+// The transmitter at the other end of a serial port, spoken to the way the
+// editor speaks to it: "OK" once the port is open, "RRR" for READ, the S
+// record and half a second later the G record for UPDATE, "DIS" before the
+// port closes. Every message is written and flushed at once, so none of
+// them waits for the event loop. The waits run an event loop of their own,
+// so a command-line program can use the link straight from main().
+class TxLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Notice { Send, Skip };
+
+    explicit TxLink(QObject *parent = nullptr);
+    ~TxLink() override;  // closes without a notice
+
+    // Opens the port, applies the settings and sends "OK". False when the
+    // port does not open; errorString() says why.
+    bool open(const PortSettings &settings);
+    // Sends "DIS" (not after the line was lost: nobody would hear it) and
+    // closes the port.
+    void close(Notice notice = Notice::Send);
+    bool isOpen() const;
+    // Whether the line went away under the open port (adapter pulled).
+    bool isLost() const { return m_lost; }
+    QString errorString() const { return m_error; }
+
+    // Sends "RRR"; the frames come back through received().
+    bool requestRead();
+    // Sends the S record, pauses 500 ms with the event loop running, then
+    // sends the G record; both are built first. False when the port failed
+    // or was lost in the pause, in which case the G record was not sent.
+    bool update(const ParamSet &params);
+
+    struct ReadResult {
+        ParamSet params;
+        int typesSeen = 0;
+        bool complete() const { return typesSeen == FrameTypeCount; }
+    };
+    // READ as one call: sends "RRR" and applies the frames that come back
+    // to `base` until every frame type is in, `timeoutMs` has passed or the
+    // line is lost. VERSION and the rates of the D/R channel `base` selects
+    // come only from here; the parameter files do not carry the one and
+    // hold one pair of the other.
+    ReadResult read(const ParamSet &base, int timeoutMs);
+
+Q_SIGNALS:
+    // Every batch of bytes the port delivered.
+    void received(const QByteArray &batch);
+    // Bytes of a counted message (READ, a record) handed to the port; the
+    // link notices are not counted.
+    void sent(qint64 bytes);
+    // The line went away; the port is still open until close().
+    void lost(const QString &reason);
+
+private:
+    bool send(const QByteArray &bytes);
+    void readPort();
+    void onError();
+
+    QSerialPort *m_port = nullptr;
+    QString m_error;
+    bool m_lost = false;
+};
+
+}  // namespace j3k

@@ -1,0 +1,121 @@
+#include "ctl.h"
+
+#include "backups.h"
+#include "paramfile.h"
+#include "paramjson.h"
+#include "paramtext.h"
+#include "records.h"
+
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+
+namespace ctl {
+
+namespace {
+
+// Why a text is no parameter file, in the words of what it should hold.
+QString whyNotParamFile(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return tr("empty; expected a parameter file (an S record and a G record, %1 characters)")
+            .arg(j3k::ParamFileLength);
+    if (!j3k::isWellFormedRecord(j3k::RecordId::S,
+                                 QStringView(text).first(qMin(text.size(), qsizetype(j3k::RecordLength)))))
+        return tr("line 1, characters 1 to 81: expected an S record (S, 79 hex digits, Y)");
+    if (text.size() < j3k::ParamFileLength)
+        return tr("%1 characters; expected %2 (an S record and a G record)").arg(text.size()).arg(j3k::ParamFileLength);
+    return tr("line 1, from character 82 (or line 2): expected a G record (G, 79 hex digits, Z)");
+}
+
+int labelWidth()
+{
+    static const int width = [] {
+        int w = 0;
+        for (int i = 0; i < int(j3k::ParamCount); ++i)
+            w = qMax(w, int(j3k::paramLabel(i).size()));
+        return w;
+    }();
+    return width;
+}
+
+}  // namespace
+
+void print(const QString &text)
+{
+    QTextStream out(stdout);
+    out << text << Qt::endl;
+}
+
+void note(const QString &text)
+{
+    QTextStream err(stderr);
+    err << "j3kctl: " << text << Qt::endl;
+}
+
+int fail(const QString &text)
+{
+    note(text);
+    return Failed;
+}
+
+Loaded load(const QString &path, Accept accept)
+{
+    const j3k::FileBytes file = j3k::readParamFile(path);
+    if (!file.ok())
+        return {{}, tr("%1: %2").arg(path, file.error)};
+    const bool json = file.bytes.trimmed().startsWith('{');
+    if (json && accept == Accept::ParamFile)
+        return {{}, tr("%1: is a JSON export; expected a parameter file (j3kctl import makes one)").arg(path)};
+    if (!json && accept == Accept::Json)
+        return {{}, tr("%1: expected a JSON export (j3kctl show --json makes one)").arg(path)};
+    if (!json) {
+        const QString text = QString::fromLatin1(file.bytes);
+        const std::optional<j3k::ParamSet> params = j3k::paramsFromFileText(text);
+        if (!params)
+            return {{}, tr("%1: %2").arg(path, whyNotParamFile(text))};
+        return {*params, {}};
+    }
+    const j3k::JsonParams fromJson = j3k::paramsFromJson(file.bytes);
+    if (!fromJson.ok())
+        return {{}, tr("%1: %2").arg(path, fromJson.error)};
+    for (const QString &key : fromJson.missing) {
+        const int index = j3k::paramIndexOfKey(key);
+        note(tr("%1: \"%2\" missing; kept its start value %3")
+                 .arg(path, key, j3k::valueText(index, fromJson.params.value(index))));
+    }
+    return {fromJson.params, {}};
+}
+
+QString save(const QString &path, const j3k::ParamSet &params)
+{
+    const QByteArray bytes = j3k::paramFileBytes(params);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return tr("%1: cannot write: %2").arg(path, file.errorString());
+    return {};
+}
+
+QString listing(const j3k::ParamSet &params, const j3k::ParamMask &which)
+{
+    QStringList lines;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        if (which.test(std::size_t(i)))
+            lines << j3k::paramLabel(i).leftJustified(labelWidth()) + QLatin1String("  ")
+                         + j3k::valueText(i, params.value(i));
+    }
+    return lines.join(u'\n');
+}
+
+QString changeLines(const QList<j3k::ParamChange> &changes)
+{
+    QStringList lines;
+    for (const j3k::ParamChange &c : changes) {
+        lines << QStringLiteral("%1  %2  ->  %3")
+                     .arg(j3k::paramLabel(c.index).leftJustified(labelWidth()), j3k::valueText(c.index, c.a),
+                          j3k::valueText(c.index, c.b));
+    }
+    return lines.join(u'\n');
+}
+
+}  // namespace ctl

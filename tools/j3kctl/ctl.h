@@ -1,0 +1,60 @@
+#pragma once
+// What the commands of j3kctl share: how they talk to the user, and how
+// they read and write parameter files and JSON exports.
+
+#include "paramdiff.h"
+#include "paramset.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+namespace ctl {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(j3kctl)
+};
+inline QString tr(const char *text) { return Text::tr(text); }
+
+// Exit statuses, as diff has them.
+enum Status { Same = 0, Different = 1, Failed = 2 };
+
+// One command: its words on the command line and what runs it.
+struct Command {
+    const char *name;
+    const char *synopsis;     // after "j3kctl ", as --help shows it
+    const char *description;  // a sentence or two, translated when shown
+    QList<QCommandLineOption> (*options)();
+    int minArguments;
+    int maxArguments;  // -1: any number
+    int (*run)(const QCommandLineParser &parser);
+};
+
+extern const Command showCommand, importCommand, setCommand, diffCommand;
+extern const Command readCommand, writeCommand;
+
+void print(const QString &text);  // stdout, a line end added
+void note(const QString &text);   // stderr, after "j3kctl: "
+int fail(const QString &text);    // note(), then Failed
+
+// Parameters from a file, or why there are none; the file's name starts
+// the error. Keys a JSON export lacks are noted on stderr.
+struct Loaded {
+    j3k::ParamSet params;
+    QString error;
+};
+enum class Accept { ParamFile, Json, Either };
+Loaded load(const QString &path, Accept accept);
+
+// Writes a parameter file atomically: the old file stays whole until the
+// new one is complete. The error text, or empty.
+QString save(const QString &path, const j3k::ParamSet &params);
+
+// "NAME  VALUE" lines, the names in one column.
+QString listing(const j3k::ParamSet &params, const j3k::ParamMask &which);
+// "NAME  A-value  ->  B-value" lines.
+QString changeLines(const QList<j3k::ParamChange> &changes);
+
+}  // namespace ctl

@@ -1,0 +1,79 @@
+// j3kctl: parameter files and the transmitter from the command line.
+#include "ctl.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <array>
+
+namespace {
+
+using namespace ctl;
+
+const std::array<const Command *, 6> kCommands{&showCommand, &importCommand, &setCommand,
+                                               &diffCommand, &readCommand,   &writeCommand};
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command *c : kCommands) {
+        if (name == QLatin1String(c->name))
+            return c;
+    }
+    return nullptr;
+}
+
+QString overview()
+{
+    QStringList lines{tr("Usage: j3kctl COMMAND [options]"), QString(),
+                      tr("Parameter files and the J3K/J3LM transmitter from the command line."), QString(),
+                      tr("Commands:")};
+    for (const Command *c : kCommands)
+        lines << QStringLiteral("  j3kctl ") + QLatin1String(c->synopsis);
+    lines << QString() << tr("\"j3kctl COMMAND --help\" describes one command.");
+    return lines.join(u'\n');
+}
+
+// Qt's help with the command in its usage line, which Qt cannot know.
+QString commandHelp(const Command &command, const QCommandLineParser &parser)
+{
+    const QString qtHelp = parser.helpText();
+    return tr("Usage: j3kctl %1").arg(QLatin1String(command.synopsis)) + u'\n'
+           + qtHelp.sliced(qtHelp.indexOf(u'\n') + 1).trimmed();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The editor's name: backups go where the editor keeps its own.
+    QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
+
+    const QStringList args = QCoreApplication::arguments();
+    const QString name = args.value(1);
+    const Command *command = findCommand(name);
+    if (!command) {
+        if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+            print(overview());
+            return Same;
+        }
+        note(name.isEmpty() ? tr("expected a command") : tr("unknown command \"%1\"").arg(name));
+        QTextStream(stderr) << overview() << Qt::endl;
+        return Failed;
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("j3kctl", command->description));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions(command->options());
+    if (!parser.parse(QStringList{args.at(0)} + args.mid(2)))
+        return fail(tr("%1: %2 See j3kctl %1 --help.").arg(name, parser.errorText()));
+    if (parser.isSet(help)) {
+        print(commandHelp(*command, parser));
+        return Same;
+    }
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < command->minArguments || (command->maxArguments >= 0 && given > command->maxArguments))
+        return fail(tr("%1: expected j3kctl %2").arg(name, QLatin1String(command->synopsis)));
+    return command->run(parser);
+}
