@@ -365,6 +365,7 @@ void tst_SerialLink::openFailures_data()
     QTest::newRow("missing device") << QStringLiteral("/dev/j3k-no-such-port") << "ERROR" << true;
     QTest::newRow("missing port name") << QStringLiteral("ttyJ3KNONE") << "ERROR" << true;
     QTest::newRow("empty port list") << QString() << "error" << false;
+    QTest::newRow("longer than any path") << QString(5000, u'x') << "error" << true;
 }
 
 void tst_SerialLink::openFailures()
