@@ -337,11 +337,12 @@ void tst_SerialLink::portListSurvivesPolling()
     QCOMPARE(ports->itemText(ports->count() - 1), QStringLiteral("VIRTUAL-TX"));
     auto *poll = child<QTimer>(w, "portPollTimer");
     QVERIFY(poll && poll->isActive());
+    QSignalSpy ticks(poll, &QTimer::timeout);
+    QVERIFY(ticks.wait(3000));  // the first look at the system's ports is back by then
     PtyWire wire;
     choosePort(w, wire.pty.slavePath());
     const int count = ports->count();
 
-    QSignalSpy ticks(poll, &QTimer::timeout);
     QVERIFY(ticks.wait(3000));
     QCOMPARE(ports->count(), count);
     QCOMPARE(ports->currentText(), wire.pty.slavePath());

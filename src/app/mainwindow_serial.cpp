@@ -58,8 +58,19 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
 {
     if (systemPorts == m_systemPorts)
         return;
-    m_systemPorts = systemPorts;
     QComboBox *box = ui->comboBoxComm;
+    if (!m_systemPorts) {
+        // The first look: the ports go in front of what needed none
+        // (VIRTUAL-TX, a port chosen meanwhile), and the first of them is
+        // offered unless another was chosen in the meantime.
+        m_systemPorts = systemPorts;
+        const bool untouched = box->currentIndex() <= 0 && box->currentText() == box->itemText(0);
+        box->insertItems(0, systemPorts);
+        if (untouched)
+            box->setCurrentIndex(0);
+        return;
+    }
+    m_systemPorts = systemPorts;
     const QString selected = box->currentText();
     box->clear();
     box->addItems(systemPorts);
@@ -71,10 +82,11 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
         box->setCurrentIndex(keep);
 }
 
-// The list is filled once at start; after that, while the port is closed,
-// it follows the adapters plugged in or pulled out. Walking the system's
-// serial devices takes several milliseconds (udev reads every tty), so the
-// once-a-second look runs on a worker thread and never stalls the window.
+// While the port is closed the list follows the adapters plugged in or
+// pulled out. Walking the system's serial devices takes 5 to 8 ms (udev
+// reads every tty), so every look, the first one at start too, runs on a
+// worker thread: the window shows at once, and the ports join the list a
+// moment later.
 void MainWindow::setUpPortList()
 {
     m_portScan = new QFutureWatcher<QStringList>(this);
@@ -86,7 +98,11 @@ void MainWindow::setUpPortList()
     m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
     m_portPoll->setInterval(1000);
     connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
-    fillPortList(systemPortNames());
+    ui->comboBoxComm->clear();
+#ifdef J3K_HAVE_PTY
+    ui->comboBoxComm->addItem(virtualPortName());
+#endif
+    pollPorts();
     m_portPoll->start();
 }
 
