@@ -2,13 +2,12 @@
 #include "ui_dlgload.h"
 
 #include "comm.h"
+#include "filelog.h"
+#include "smallfile.h"
 
-#include <QDebug>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTextStream>
 
 DlgLoad::DlgLoad(QWidget *parent)
     : QDialog(parent)
@@ -33,7 +32,7 @@ void DlgLoad::on_checkBox_clicked()
 {
     if (context.isEmpty())
         return;
-    qDebug() << context.left(16);
+    qCDebug(lcFiles) << context.left(16);
 
     QString preview;
     if (ui->checkBox->isChecked()) {
@@ -46,7 +45,7 @@ void DlgLoad::on_checkBox_clicked()
             context = QString::fromLocal8Bit(bytes);
         preview = context.left(16);
     }
-    qDebug() << preview;
+    qCDebug(lcFiles) << preview;
     ui->textBrowser->setPlainText(preview);
 }
 
@@ -56,20 +55,41 @@ void DlgLoad::on_toolButton_clicked()
                                                         tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
     if (chosen.isEmpty())
         return;  // cancelled: the file chosen before still stands
-    fileName = chosen;
+    readFile(chosen);
+}
+
+void DlgLoad::accept()
+{
+    const QString typed = ui->lineEdit->text();
+    if (typed.isEmpty()) {
+        fileName.clear();
+        context.clear();
+    } else if (typed != fileName && !readFile(typed)) {
+        return;
+    }
+    QDialog::accept();
+}
+
+// Reads the file at `path` for LOAD, or says why not and forgets it. Only a
+// small regular file is read, so a FIFO, a device or a huge file can neither
+// hang the window nor fill the memory.
+bool DlgLoad::readFile(const QString &path)
+{
+    fileName = path;
     ui->lineEdit->setText(fileName);
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::critical(this, tr("错误"), tr("不能读取指定的文件"));
+    const j3k::SmallFileRead read = j3k::readSmallFile(fileName);
+    if (!read.ok()) {
+        QMessageBox box(QMessageBox::Critical, tr("错误"), tr("不能读取指定的文件"), QMessageBox::Ok, this);
+        box.setInformativeText(read.error);
+        box.exec();
         fileName.clear();
         context.clear();
         ui->lineEdit->clear();
-        return;
+        return false;
     }
-    context = QTextStream(&file).readAll();
-    file.close();
-
-    ui->labelFileLength->setText(tr("文件长度：%1B").arg(context.size()));
+    context = QString::fromLocal8Bit(read.bytes);
+    ui->labelFileLength->setText(tr("文件长度：%1B").arg(read.bytes.size()));
     on_checkBox_clicked();
+    return true;
 }

@@ -22,6 +22,10 @@ public:
 
     QString getContext() const { return context; }
 
+public Q_SLOTS:
+    // OK: a path typed into the file box is read as if browsed to first.
+    void accept() override;
+
 protected:
     void changeEvent(QEvent *e) override;
 
@@ -30,6 +34,8 @@ private Q_SLOTS:
     void on_toolButton_clicked();
 
 private:
+    bool readFile(const QString &path);
+
     std::unique_ptr<Ui::DlgLoad> ui;
     QString context;
     QString fileName;

@@ -2,17 +2,18 @@
 #include "ui_mainwindow.h"
 
 #include "dlgload.h"
+#include "filelog.h"
 #include "parambinding.h"
 #include "paramfile.h"
+#include "smallfile.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDebug>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -62,6 +63,20 @@ MainWindow::~MainWindow()
     }
 }
 
+// Closed in UPDATE's pause, the window would leave the transmitter with an
+// S record and no G record (quitting the application ends every event loop,
+// the pause's too). The update runs to its end, pause and all; then the
+// window closes.
+void MainWindow::closeEvent(QCloseEvent *e)
+{
+    if (m_updatePending) {
+        m_closeWhenUpdated = true;
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
+}
+
 void MainWindow::changeEvent(QEvent *e)
 {
     QMainWindow::changeEvent(e);
@@ -102,8 +117,6 @@ void MainWindow::useResourceIconsWhereMissing()
     }
 }
 
-QString MainWindow::buildRecord(j3k::RecordId id) const { return j3k::buildRecord(id, m_binding->read()); }
-
 void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 {
     // Only the widgets the record set: a combo box whose index was refused,
@@ -135,15 +148,12 @@ void MainWindow::save()
     const QByteArray contents = j3k::paramFileBytes(m_binding->read());
     const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), QStringLiteral("./"),
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
-    qDebug() << fileName;
+    qCDebug(lcFiles) << fileName;
     if (fileName.isEmpty())
         return;
-
-    // Written beside the target and renamed over it only when whole, so a
-    // failed save never leaves a short file or spoils the one it replaces.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
-        QMessageBox::critical(this, tr("错误"), tr("不能写入指定的文件"));
+    const QString failure = j3k::replaceSmallFile(fileName, contents);
+    if (!failure.isEmpty())
+        showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
 }
 
 void MainWindow::refrushInfoLabel()

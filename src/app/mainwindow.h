@@ -33,6 +33,7 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private Q_SLOTS:
     void on_pushButtonOpen_clicked();
@@ -45,8 +46,7 @@ private Q_SLOTS:
 private:
     enum class LinkNotice { Send, Skip };
 
-    // The S and G records of the window's current values, and back.
-    QString buildRecord(j3k::RecordId id) const;
+    // A record applied to the window's values.
     void applyRecord(j3k::RecordId id, QStringView record);
 
     // The serial link (mainwindow_serial.cpp).
@@ -81,8 +81,10 @@ private:
     QLabel *secLabel = nullptr;
     bool isComOpen = false;
     bool m_portLost = false;  // this connection's loss is already being handled
-    int recvCount = 0;
-    int transCount = 0;
+    qint64 recvCount = 0;     // a flood passes 2^31 bytes in a few hours
+    qint64 transCount = 0;
+    bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
+    bool m_closeWhenUpdated = false;
     j3k::FrameDecoder m_decoder;
 
     QTimer *m_portPoll = nullptr;

@@ -58,8 +58,19 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
 {
     if (systemPorts == m_systemPorts)
         return;
-    m_systemPorts = systemPorts;
     QComboBox *box = ui->comboBoxComm;
+    if (!m_systemPorts) {
+        // The first look: the ports go in front of what needed none
+        // (VIRTUAL-TX, a port chosen meanwhile), and the first of them is
+        // offered unless another was chosen in the meantime.
+        m_systemPorts = systemPorts;
+        const bool untouched = box->currentIndex() <= 0 && box->currentText() == box->itemText(0);
+        box->insertItems(0, systemPorts);
+        if (untouched)
+            box->setCurrentIndex(0);
+        return;
+    }
+    m_systemPorts = systemPorts;
     const QString selected = box->currentText();
     box->clear();
     box->addItems(systemPorts);
@@ -71,10 +82,11 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
         box->setCurrentIndex(keep);
 }
 
-// The list is filled once at start; after that, while the port is closed,
-// it follows the adapters plugged in or pulled out. Walking the system's
-// serial devices takes several milliseconds (udev reads every tty), so the
-// once-a-second look runs on a worker thread and never stalls the window.
+// While the port is closed the list follows the adapters plugged in or
+// pulled out. Walking the system's serial devices takes 5 to 8 ms (udev
+// reads every tty), so every look, the first one at start too, runs on a
+// worker thread: the window shows at once, and the ports join the list a
+// moment later.
 void MainWindow::setUpPortList()
 {
     m_portScan = new QFutureWatcher<QStringList>(this);
@@ -86,7 +98,11 @@ void MainWindow::setUpPortList()
     m_portPoll->setObjectName(QStringLiteral("portPollTimer"));
     m_portPoll->setInterval(1000);
     connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
-    fillPortList(systemPortNames());
+    ui->comboBoxComm->clear();
+#ifdef J3K_HAVE_PTY
+    ui->comboBoxComm->addItem(virtualPortName());
+#endif
+    pollPorts();
     m_portPoll->start();
 }
 
@@ -107,6 +123,11 @@ void MainWindow::on_pushButtonOpen_clicked()
 void MainWindow::openPort()
 {
     const QString portText = ui->comboBoxComm->currentText();
+    // No path is this long: a pasted page of text is not handed to the system.
+    if (portText.size() > j3k::MaxPortTextLength) {
+        showCritical(tr("error"), tr("Can not open!"), tr("The port name is longer than any path can be."));
+        return;
+    }
     QString device = deviceFor(portText);
 #ifdef J3K_HAVE_PTY
     if (portText == virtualPortName()) {
@@ -226,7 +247,7 @@ void MainWindow::sendCounted(const QString &text)
 {
     const QByteArray bytes = whattoSend(text, false);
     writeToPort(bytes);
-    transCount += int(bytes.size());
+    transCount += bytes.size();
     refrushInfoLabel();
 }
 
@@ -248,18 +269,30 @@ void MainWindow::on_pushButtonSend2_clicked()
 {
     if (!isComOpen)
         return;
-    sendCounted(buildRecord(j3k::RecordId::S));
+    // Both records hold the values of the click. Whatever changes the window
+    // in the pause (an edit, frames coming in) must not reach the G record
+    // while the S record carried the values before it.
+    const j3k::ParamSet params = m_binding->read();
+    const QString recordG = j3k::buildRecord(j3k::RecordId::G, params);
+    sendCounted(j3k::buildRecord(j3k::RecordId::S, params));
     // The transmitter needs half a second between the records, and nothing
     // else may reach it in between: a second S record or a READ would be
-    // taken for part of this update.
-    const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen};
+    // taken for part of this update. LOAD waits too, so the window does not
+    // show a set other than the one being sent.
+    const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen, ui->pushButtonLoad};
     for (QWidget *w : commands)
         w->setEnabled(false);
+    m_updatePending = true;
     Delay_MSec(500);
+    m_updatePending = false;
     for (QWidget *w : commands)
         w->setEnabled(true);
     if (isComOpen)  // not when the port was lost meanwhile
-        sendCounted(buildRecord(j3k::RecordId::G));
+        sendCounted(recordG);
+    if (m_closeWhenUpdated) {
+        m_closeWhenUpdated = false;
+        close();
+    }
 }
 
 void MainWindow::readMyCom()
@@ -269,7 +302,7 @@ void MainWindow::readMyCom()
     const QByteArray batch = myCom->readAll();
     if (batch.isEmpty())
         return;
-    recvCount += int(batch.size());
+    recvCount += batch.size();
     refrushInfoLabel();
     j3k::ParamSet params = m_binding->read();
     const QList<int> set = m_decoder.feed(batch, params);
@@ -298,7 +331,13 @@ void MainWindow::onPortError(QSerialPort::SerialPortError error)
 void MainWindow::dropLostPort(const QString &reason)
 {
     closePort(LinkNotice::Skip);  // nobody is left to hear a DIS
-    showCritical(tr("错误"), tr("串口连接已断开"), reason);
+    QString details = reason;
+    if (m_updatePending) {
+        details.prepend(tr("UPDATE is incomplete: the transmitter got the S record but not the G record. "
+                           "Repeat UPDATE once the port is back.")
+                        + u'\n');
+    }
+    showCritical(tr("错误"), tr("串口连接已断开"), details);
 }
 
 void MainWindow::showCritical(const QString &title, const QString &text, const QString &details)

@@ -1,25 +1,22 @@
 #include "backups.h"
 
 #include "paramfile.h"
+#include "smallfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace j3k {
 
 namespace {
 
-// Backups are small and few; a file that reads as more than this is none.
-constexpr qint64 kReadLimit = 64 * 1024;
-
 std::optional<ParamSet> readBackup(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const SmallFileRead file = readSmallFile(path);
+    if (!file.ok())
         return std::nullopt;
-    return paramsFromFileText(QString::fromLatin1(file.read(kReadLimit)));
+    return paramsFromFileText(QString::fromLatin1(file.bytes));
 }
 
 }  // namespace
@@ -59,10 +56,8 @@ BackupStore::Result BackupStore::add(const ParamSet &params, const QDateTime &wh
     for (int n = 2; QFile::exists(path); ++n)
         path = QStringLiteral("%1_%2.txt").arg(stem).arg(n);
 
-    const QByteArray bytes = paramFileBytes(params);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return {{}, file.errorString()};
+    if (const QString error = replaceSmallFile(path, paramFileBytes(params)); !error.isEmpty())
+        return {{}, error};
 
     const QStringList all = list();
     for (qsizetype i = m_keep; i < all.size(); ++i)

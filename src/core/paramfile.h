@@ -30,20 +30,4 @@ QByteArray paramFileBytes(const ParamSet &params);
 // by a well-formed G record, so a damaged file never reaches the editor.
 std::optional<ParamFileRecords> splitParamFile(QStringView text);
 
-// A parameter file (or a JSON export of one) is small; a bigger file is
-// refused whole rather than cut short.
-inline constexpr qint64 ParamFileReadLimit = 64 * 1024;
-
-// What reading a file gave: its bytes, or why there are none.
-struct FileBytes {
-    QByteArray bytes;
-    QString error;
-    bool ok() const { return error.isEmpty(); }
-};
-
-// The whole content of a regular file of at most ParamFileReadLimit bytes.
-// A FIFO, a device or a directory is refused before it is opened: reading
-// one could block or never end.
-FileBytes readParamFile(const QString &path);
-
 }  // namespace j3k

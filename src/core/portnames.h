@@ -7,6 +7,9 @@
 
 namespace j3k {
 
+// The longest port text worth asking the system about: no path is longer.
+inline constexpr int MaxPortTextLength = 4096;
+
 // The names the port list offers. With Windows naming only COM-style ports
 // are worth offering (printers and modems share the enumeration there);
 // elsewhere every port the system reports is a candidate.

@@ -5,8 +5,8 @@
 #include "paramjson.h"
 #include "paramtext.h"
 #include "records.h"
+#include "smallfile.h"
 
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -61,7 +61,7 @@ int fail(const QString &text)
 
 Loaded load(const QString &path, Accept accept)
 {
-    const j3k::FileBytes file = j3k::readParamFile(path);
+    const j3k::SmallFileRead file = j3k::readSmallFile(path);
     if (!file.ok())
         return {{}, tr("%1: %2").arg(path, file.error)};
     const bool json = file.bytes.trimmed().startsWith('{');
@@ -89,11 +89,8 @@ Loaded load(const QString &path, Accept accept)
 
 QString save(const QString &path, const j3k::ParamSet &params)
 {
-    const QByteArray bytes = j3k::paramFileBytes(params);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return tr("%1: cannot write: %2").arg(path, file.errorString());
-    return {};
+    const QString error = j3k::replaceSmallFile(path, j3k::paramFileBytes(params));
+    return error.isEmpty() ? QString() : tr("%1: cannot write: %2").arg(path, error);
 }
 
 QString listing(const j3k::ParamSet &params, const j3k::ParamMask &which)

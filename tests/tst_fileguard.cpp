@@ -1,0 +1,148 @@
+// SAVE and LOAD against what a careless or hostile user points them at: a
+// disk that takes no more, a FIFO, an endless device, a huge sparse file, a
+// path typed in by hand.
+#include "dlgload.h"
+#include "mainwindow.h"
+#include "modalscript.h"
+#include "testparams.h"
+#include "windowtest.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+class tst_FileGuard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void saveFailureLeavesTarget_data();
+    void saveFailureLeavesTarget();
+    void loadReadsOnlySmallFiles_data();
+    void loadReadsOnlySmallFiles();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_FileGuard::init()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid() && QDir::setCurrent(m_dir->path()));
+}
+
+void tst_FileGuard::saveFailureLeavesTarget_data()
+{
+    QTest::addColumn<bool>("fifo");  // else a file, saved over under a file size limit of 100 bytes
+    QTest::newRow("file size limit below 162 bytes") << false;
+    QTest::newRow("FIFO") << true;
+}
+
+void tst_FileGuard::saveFailureLeavesTarget()
+{
+    QFETCH(bool, fifo);
+    const QString target = m_dir->filePath(QStringLiteral("target"));
+    const QByteArray old = (kTemplateS + kTemplateG).toLatin1();
+    QVERIFY(fifo ? mkfifo(qPrintable(target), 0600) == 0 : !writeFile(target, old).isEmpty());
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    std::signal(SIGXFSZ, SIG_IGN);  // so the write fails with EFBIG, as on a full disk
+
+    MainWindow w;
+    MessageSeen box;
+    ModalScript script;
+    script.then("QFileDialog", chooseFile(target)).then("QMessageBox", [&](QWidget *replace) {
+        if (!fifo)
+            setrlimit(RLIMIT_FSIZE, &small);
+        press(QMessageBox::Yes)(replace);
+    });
+    script.then("QMessageBox", press(QMessageBox::Ok, &box));
+    button(w, "pushButtonSave")->click();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    QVERIFY(script.done());
+    QCOMPARE(box.text, QStringLiteral("不能写入指定的文件"));
+    QVERIFY(!box.details.isEmpty());
+    // The FIFO is never opened: that would wait for a writer forever.
+    QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
+}
+
+void tst_FileGuard::loadReadsOnlySmallFiles_data()
+{
+    QTest::addColumn<QString>("name");  // made here: "fifo", "sparse" (1 GiB) or a file of `content`
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("typed");        // typed into the file box, else browsed to
+    QTest::addColumn<QString>("length");    // the length label; empty when refused
+    QTest::addColumn<QString>("expected");  // the text handed to LOAD, or part of the refusal's reason
+
+    const QByteArray atBound(65536, 'S');
+    QTest::newRow("typed parameter file") << "file" << kStartFile << true << "文件长度：162B" << kStartS + kStartG;
+    QTest::newRow("size in bytes") << "file" << QByteArray("S\xc3\xa9") << false << "文件长度：3B"
+                                   << "Sé";
+    QTest::newRow("64 KiB") << "file" << atBound << true << "文件长度：65536B" << QString(atBound);
+    QTest::newRow("a byte more") << "file" << atBound + 'S' << true << QString() << "65537 bytes";
+    QTest::newRow("1 GiB sparse") << "sparse" << QByteArray() << false << QString() << "1073741824 bytes";
+    QTest::newRow("FIFO without writer") << "fifo" << QByteArray() << false << QString() << "not a regular";
+    QTest::newRow("/dev/zero") << "/dev/zero" << QByteArray() << true << QString() << "not a regular";
+}
+
+void tst_FileGuard::loadReadsOnlySmallFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, typed);
+    QFETCH(QString, length);
+    QFETCH(QString, expected);
+    const QString file = QDir::current().absoluteFilePath(name);
+    if (name == u"fifo")
+        QCOMPARE(mkfifo(qPrintable(file), 0600), 0);
+    else if (!file.startsWith(u"/dev/"))
+        QVERIFY(!writeFile(file, content).isEmpty());
+    if (name == u"sparse")
+        QVERIFY(QFile::resize(file, qint64(1) << 30));
+
+    DlgLoad dlg;
+    MessageSeen box;
+    ModalScript script;
+    if (!typed)
+        script.then("QFileDialog", chooseFile(file));
+    if (length.isEmpty())
+        script.then("QMessageBox", press(QMessageBox::Ok, &box));
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+    if (typed)
+        child<QLineEdit>(dlg, "lineEdit")->setText(file);
+    else
+        child<QToolButton>(dlg, "toolButton")->click();
+    child<QAbstractButton>(dlg, "pushButtonOK")->click();
+    getrusage(RUSAGE_SELF, &after);
+
+    QVERIFY(script.done());
+    QVERIFY2(clock.elapsed() < 1000, "time grew with the file");
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
+    if (length.isEmpty()) {
+        QCOMPARE(box.text, QStringLiteral("不能读取指定的文件"));
+        QVERIFY2(box.details.contains(expected), qPrintable(box.details));
+    } else {
+        QCOMPARE(child<QLabel>(dlg, "labelFileLength")->text(), length);
+    }
+    QCOMPARE(dlg.getContext(), length.isEmpty() ? QString() : expected);
+}
+
+QTEST_MAIN(tst_FileGuard)
+#include "tst_fileguard.moc"
