@@ -2,6 +2,7 @@
 #include "ui_dlgload.h"
 
 #include "comm.h"
+#include "formfont.h"
 
 #include <QDebug>
 #include <QEvent>
@@ -15,6 +16,7 @@ DlgLoad::DlgLoad(QWidget *parent)
     , ui(std::make_unique<Ui::DlgLoad>())
 {
     ui->setupUi(this);
+    useFormFont(this);
 }
 
 DlgLoad::~DlgLoad() = default;

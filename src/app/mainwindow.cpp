@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "dlgload.h"
+#include "formfont.h"
 #include "parambinding.h"
 #include "paramfile.h"
 
@@ -20,6 +21,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    useFormFont(this);
     m_binding = std::make_unique<ParamBinding>(this);
     for (QComboBox *box : findChildren<QComboBox *>())
         m_formItemCounts.emplace_back(box, box->count());

@@ -1,0 +1,121 @@
+// Every text the user is shown fits the widget it is drawn in: nothing cut
+// off, in either language, at any scale factor the environment sets.
+#include "dlgload.h"
+#include "mainwindow.h"
+#include "windowtest.h"
+
+#include <QAbstractButton>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+// How wide `text` is drawn in `w`: rich text as its document lays it out.
+int textWidth(const QWidget *w, const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return w->fontMetrics().horizontalAdvance(text);
+    QTextDocument doc;
+    doc.setDefaultFont(w->font());
+    doc.setDocumentMargin(0);
+    doc.setHtml(text);
+    return qCeil(doc.idealWidth());
+}
+
+// The room a widget gives its text, and the width the text needs; 0 and 0
+// for widgets that show no text of their own.
+std::pair<int, int> roomAndNeed(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return {label->contentsRect().width() - 2 * label->margin(), textWidth(label, label->text())};
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return {button->width(), button->sizeHint().width()};
+    if (auto *box = qobject_cast<QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.editable = box->isEditable();
+        const QRect field
+            = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        int widest = 0;
+        for (const QString &item : itemsOf(box))
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(item));
+        // The item is drawn, or edited, a couple of pixels in from each side.
+        return {field.width() - 4, widest};
+    }
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(w)) {
+        QStringList ends;
+        if (auto *s = qobject_cast<QSpinBox *>(spin)) {
+            for (int v : {s->minimum(), s->maximum()})
+                ends << s->prefix() + s->locale().toString(v) + s->suffix();
+        } else if (auto *d = qobject_cast<QDoubleSpinBox *>(spin)) {
+            for (double v : {d->minimum(), d->maximum()})
+                ends << d->prefix() + d->locale().toString(v, 'f', d->decimals()) + d->suffix();
+        }
+        const QLineEdit *edit = spin->findChild<QLineEdit *>();
+        int widest = 0;
+        for (const QString &text : ends)
+            widest = std::max(widest, edit->fontMetrics().horizontalAdvance(text));
+        // QLineEdit keeps 2 pixels clear on each side, and 1 for the cursor.
+        return {edit->contentsRect().width() - 5, widest};
+    }
+    return {0, 0};
+}
+
+}  // namespace
+
+// Every shown widget under `root` whose text does not fit, as
+// "name: needs N, has M".
+QStringList misfits(QWidget *root)
+{
+    QStringList found;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        const auto [room, need] = roomAndNeed(w);
+        if (need > room)
+            found << QStringLiteral("%1: needs %2, has %3").arg(w->objectName()).arg(need).arg(room);
+    }
+    return found;
+}
+
+class tst_Fit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void everyTextFits();
+};
+
+void tst_Fit::init() { QStandardPaths::setTestModeEnabled(true); }
+
+void tst_Fit::everyTextFits()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList found;
+    auto *tabs = child<QTabWidget>(w, "tabWidget_2");
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        found += misfits(&w);
+    }
+    DlgLoad dlg(&w);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    found += misfits(&dlg);
+    found.removeDuplicates();
+    for (const QString &misfit : found)
+        qWarning("%s", qPrintable(misfit));
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 misfits").arg(found.size())));
+}
+
+QTEST_MAIN(tst_Fit)
+#include "tst_fit.moc"
