@@ -1,18 +1,23 @@
 // Every text the user is shown fits the widget it is drawn in: nothing cut
 // off, in either language, at any scale factor the environment sets.
 #include "dlgload.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
+
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -67,6 +72,34 @@ std::pair<int, int> roomAndNeed(QWidget *w)
     return {0, 0};
 }
 
+// Every text the window shows, by where it is shown.
+QMap<QString, QString> textsOf(const QWidget &window)
+{
+    QMap<QString, QString> texts{{QStringLiteral("title"), window.windowTitle()}};
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts[w->objectName()] = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts[w->objectName()] = button->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            texts[w->objectName()] = group->title();
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts[w->objectName() + QString::number(i)] = tabs->tabText(i);
+        }
+    }
+    return texts;
+}
+
+// What each combo box shows, and the port list whole.
+QStringList valuesOf(const QWidget &window)
+{
+    QStringList values = itemsOf(child<QComboBox>(window, "comboBoxComm"));
+    for (QComboBox *box : window.findChildren<QComboBox *>())
+        values << box->objectName() + u'=' + box->currentText();
+    return values;
+}
+
 }  // namespace
 
 // Every shown widget under `root` whose text does not fit, as
@@ -90,16 +123,19 @@ class tst_Fit : public QObject
 
 private Q_SLOTS:
     void init();
+    void everyTextFits_data();
     void everyTextFits();
+    void languageSwitchKeepsValues();
+
+private:
+    QStringList misfitsOfWindow(MainWindow &w);
 };
 
 void tst_Fit::init() { QStandardPaths::setTestModeEnabled(true); }
 
-void tst_Fit::everyTextFits()
+// Both tabs, each while it is shown.
+QStringList tst_Fit::misfitsOfWindow(MainWindow &w)
 {
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
     QStringList found;
     auto *tabs = child<QTabWidget>(w, "tabWidget_2");
     for (int i = 0; i < tabs->count(); ++i) {
@@ -107,6 +143,25 @@ void tst_Fit::everyTextFits()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         found += misfits(&w);
     }
+    tabs->setCurrentIndex(0);
+    return found;
+}
+
+void tst_Fit::everyTextFits_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Chinese") << Language::Chinese;
+    QTest::newRow("English") << Language::English;
+}
+
+void tst_Fit::everyTextFits()
+{
+    QFETCH(Language, language);
+    setLanguage(language);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QStringList found = misfitsOfWindow(w);
     DlgLoad dlg(&w);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -115,6 +170,36 @@ void tst_Fit::everyTextFits()
     for (const QString &misfit : found)
         qWarning("%s", qPrintable(misfit));
     QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 misfits").arg(found.size())));
+}
+
+void tst_Fit::languageSwitchKeepsValues()
+{
+    setLanguage(Language::Chinese);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    choosePort(w, QStringLiteral("ttyFIT7"));
+    // Every combo box away from its start item, to its last.
+    for (QComboBox *box : w.findChildren<QComboBox *>())
+        box->setCurrentIndex(box->count() - 1);
+    const QStringList values = valuesOf(w);
+    const QMap<QString, QString> chinese = textsOf(w);
+
+    setLanguage(Language::English);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(valuesOf(w), values);
+    QVERIFY2(misfitsOfWindow(w).isEmpty(), qPrintable(misfitsOfWindow(w).join(u'\n')));
+    // No Chinese character, full-width colon or bracket is left.
+    const QMap<QString, QString> english = textsOf(w);
+    static const QRegularExpression chineseOrWide(QStringLiteral("[\\x{2E80}-\\x{FFEF}]"));
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        QVERIFY2(!it.value().contains(chineseOrWide), qPrintable(it.key() + u' ' + it.value()));
+    QVERIFY(english != chinese);
+
+    setLanguage(Language::Chinese);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(textsOf(w), chinese);
+    QCOMPARE(valuesOf(w), values);
 }
 
 QTEST_MAIN(tst_Fit)

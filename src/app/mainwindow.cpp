@@ -23,8 +23,6 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     useFormFont(this);
     m_binding = std::make_unique<ParamBinding>(this);
-    for (QComboBox *box : findChildren<QComboBox *>())
-        m_formItemCounts.emplace_back(box, box->count());
 
     useResourceIconsWhereMissing();
 #ifndef Q_OS_WIN
@@ -71,15 +69,11 @@ void MainWindow::changeEvent(QEvent *e)
         retranslate();
 }
 
-// Re-applies every text of the form. The form's combo boxes get their own
-// item lists back (the port list too), each at its first item.
+// Re-applies every text in the language now installed. The form re-texts
+// its combo boxes item by item, so each keeps its current item; the port
+// list has no items in the form and keeps the ports found.
 void MainWindow::retranslate()
 {
-    for (const auto &[box, count] : m_formItemCounts) {
-        box->clear();
-        for (int i = 0; i < count; ++i)
-            box->addItem(QString());
-    }
     ui->retranslateUi(this);
     if (isComOpen)
         ui->pushButtonOpen->setText(tr("OFF"));

@@ -88,8 +88,4 @@ private:
     QTimer *m_portPoll = nullptr;
     QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
     std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
-
-    // How many items each combo box has in the form, so a language change
-    // can refill it with the form's own list.
-    std::vector<std::pair<QComboBox *, int>> m_formItemCounts;
 };

@@ -6,6 +6,7 @@
 #include "comm.h"
 #include "delay.h"
 #include "parambinding.h"
+#include "portdescription.h"
 #include "portnames.h"
 #include "portsettings.h"
 #ifdef J3K_HAVE_PTY
@@ -43,6 +44,18 @@ QString deviceFor(const QString &portText)
         return j3k::windowsDeviceName(portText).value_or(QString());
     // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
     return portText;
+}
+
+// How to get the right to open a device: join the group that owns it
+// (dialout on Debian, uucp on Arch).
+QString permissionHint(const QString &device)
+{
+    QString group = deviceGroup(device);
+    if (group.isEmpty())
+        group = QStringLiteral("dialout");
+    return MainWindow::tr("Serial ports belong to the %1 group: add yourself with "
+                          "\"sudo usermod -aG %1 $USER\" and log in again.")
+        .arg(group);
 }
 
 #ifdef J3K_HAVE_PTY
@@ -131,9 +144,7 @@ void MainWindow::openPort()
         const QFileInfo file(device.startsWith(QLatin1Char('/')) ? device : QStringLiteral("/dev/") + device);
         if (!kWindowsNaming && myCom->error() == QSerialPort::PermissionError && file.exists()
             && !(file.isReadable() && file.isWritable())) {
-            reason += QLatin1Char('\n')
-                      + tr("Serial ports belong to the dialout group: add yourself with "
-                           "\"sudo usermod -aG dialout $USER\" and log in again.");
+            reason += QLatin1Char('\n') + permissionHint(file.absoluteFilePath());
         }
         dropPort();
         showCritical(tr("ERROR"), tr("Can not open!"), reason);
