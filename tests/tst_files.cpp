@@ -43,6 +43,7 @@ private:
 
 void tst_Files::init()
 {
+    freshSettings();
     // A fresh folder per test, and current: the file dialogs start in "./".
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
@@ -131,7 +130,7 @@ private:
     QStringList misfitsOfWindow(MainWindow &w);
 };
 
-void tst_Fit::init() { QStandardPaths::setTestModeEnabled(true); }
+void tst_Fit::init() { freshSettings(); }
 
 // Both tabs, each while it is shown.
 QStringList tst_Fit::misfitsOfWindow(MainWindow &w)

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void comboWithoutItemReadsAsFirst();
 
 private:
+    const bool m_freshSettings = (freshSettings(), true);  // before the window reads them
     MainWindow window;
 };
 

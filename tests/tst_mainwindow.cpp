@@ -23,6 +23,7 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { freshSettings(); }
     void startUp();
     void settingsGroup_data();
     void settingsGroup();

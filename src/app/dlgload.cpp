@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -54,11 +55,12 @@ void DlgLoad::on_checkBox_clicked()
 
 void DlgLoad::on_toolButton_clicked()
 {
-    const QString chosen = QFileDialog::getOpenFileName(this, tr("打开文件"), QStringLiteral("./"),
-                                                        tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
+    const QString chosen
+        = QFileDialog::getOpenFileName(this, tr("打开文件"), m_folder, tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
     if (chosen.isEmpty())
         return;  // cancelled: the file chosen before still stands
     fileName = chosen;
+    m_folder = QFileInfo(chosen).absolutePath();
     ui->lineEdit->setText(fileName);
 
     QFile file(fileName);

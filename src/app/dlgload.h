@@ -21,6 +21,9 @@ public:
     ~DlgLoad() override;
 
     QString getContext() const { return context; }
+    // Where browsing starts, and after a file is read, the folder it is in.
+    void setFolder(const QString &folder) { m_folder = folder; }
+    QString folder() const { return m_folder; }
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -33,4 +36,5 @@ private:
     std::unique_ptr<Ui::DlgLoad> ui;
     QString context;
     QString fileName;
+    QString m_folder = QStringLiteral("./");
 };

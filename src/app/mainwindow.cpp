@@ -51,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    restoreSettings();
 }
 
 // Leaving with the port open closes it without a DIS notice.
@@ -111,7 +112,10 @@ void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 void MainWindow::load()
 {
     DlgLoad dlg(this);
-    if (dlg.exec() != QDialog::Accepted)
+    dlg.setFolder(m_loadFolder);
+    const int result = dlg.exec();
+    m_loadFolder = dlg.folder();
+    if (result != QDialog::Accepted)
         return;
     // A text that is not a parameter file would decode to nonsense in every
     // widget; refuse it whole rather than load part of it.
@@ -129,11 +133,12 @@ void MainWindow::save()
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
     const QByteArray contents = j3k::paramFileBytes(m_binding->read());
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), QStringLiteral("./"),
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_saveFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qDebug() << fileName;
     if (fileName.isEmpty())
         return;
+    m_saveFolder = QFileInfo(fileName).absolutePath();
 
     // Written beside the target and renamed over it only when whole, so a
     // failed save never leaves a short file or spoils the one it replaces.

@@ -33,6 +33,7 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private Q_SLOTS:
     void on_pushButtonOpen_clicked();
@@ -69,6 +70,10 @@ private:
     void setUpPortList();
     void pollPorts();
 
+    // Remembered between runs (mainwindow_settings.cpp).
+    void restoreSettings();
+    void saveSettings();
+
     void refrushInfoLabel();
     void useResourceIconsWhereMissing();
     void retranslate();
@@ -88,4 +93,7 @@ private:
     QTimer *m_portPoll = nullptr;
     QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
     std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
+
+    QString m_saveFolder = QStringLiteral("./");  // where SAVE and LOAD start browsing
+    QString m_loadFolder = QStringLiteral("./");
 };

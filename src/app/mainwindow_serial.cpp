@@ -164,6 +164,7 @@ void MainWindow::openPort()
     isComOpen = true;
     sendNotice(QStringLiteral("OK"));
     refrushInfoLabel();
+    saveSettings();  // a port that opened is the one to come back to
 }
 
 void MainWindow::closePort(LinkNotice notice)
