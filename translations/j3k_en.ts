@@ -56,17 +56,17 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+57" />
+        <location filename="../src/app/dlgload.cpp" line="+59" />
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+0" />
         <source>所有文件 (*.*);;文本文件 (*.txt *.dat)</source>
         <translation>All files (*.*);;Text files (*.txt *.dat)</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+14" />
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -260,7 +260,7 @@
         <location line="+105" />
         <location line="+50" />
         <location line="+115" />
-        <location filename="../src/app/mainwindow_serial.cpp" line="+176" />
+        <location filename="../src/app/mainwindow_serial.cpp" line="+180" />
         <source>OPEN</source>
         <translation type="unfinished" />
     </message>
@@ -417,8 +417,8 @@
         <location line="+105" />
         <location line="+50" />
         <location line="+115" />
-        <location filename="../src/app/mainwindow.cpp" line="+79" />
-        <location filename="../src/app/mainwindow_serial.cpp" line="-13" />
+        <location filename="../src/app/mainwindow.cpp" line="+84" />
+        <location filename="../src/app/mainwindow_serial.cpp" line="-14" />
         <source>OFF</source>
         <translation type="unfinished" />
     </message>
@@ -742,15 +742,15 @@
         <translation type="unfinished" />
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+41" />
-        <location line="+22" />
-        <location filename="../src/app/mainwindow_serial.cpp" line="+65" />
+        <location filename="../src/app/mainwindow.cpp" line="+49" />
+        <location line="+23" />
+        <location filename="../src/app/mainwindow_serial.cpp" line="+66" />
         <location line="+84" />
         <source>错误</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-22" />
+        <location line="-23" />
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
@@ -765,7 +765,7 @@
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+10" />
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
@@ -785,17 +785,43 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-256" />
+        <location filename="../src/app/mainwindow_serial.cpp" line="-260" />
         <source>Serial ports belong to the %1 group: add yourself with "sudo usermod -aG %1 $USER" and log in again.</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <location line="+6" />
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+27" />
+        <source>Read the transmitter's settings (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Send the settings to the transmitter (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Load settings from a file (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location line="+2" />
+        <source>Save the settings to a file (%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location line="+60" />
+        <location filename="../src/app/mainwindow_serial.cpp" line="+6" />
         <source>VIRTUAL-TX</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <location line="+68" />
+        <location line="+1" />
+        <source>A transmitter simulated inside the editor</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+71" />
         <location line="+20" />
         <source>ERROR</source>
         <translation>Error</translation>
@@ -813,7 +839,7 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+91" />
+        <location line="+92" />
         <source>请输入合适的数据，各个数据之间用空格分开。</source>
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>

@@ -59,8 +59,13 @@ void DlgLoad::on_toolButton_clicked()
         = QFileDialog::getOpenFileName(this, tr("打开文件"), m_folder, tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
     if (chosen.isEmpty())
         return;  // cancelled: the file chosen before still stands
-    fileName = chosen;
-    m_folder = QFileInfo(chosen).absolutePath();
+    readFile(chosen);
+}
+
+bool DlgLoad::readFile(const QString &path)
+{
+    fileName = path;
+    m_folder = QFileInfo(path).absolutePath();
     ui->lineEdit->setText(fileName);
 
     QFile file(fileName);
@@ -69,11 +74,12 @@ void DlgLoad::on_toolButton_clicked()
         fileName.clear();
         context.clear();
         ui->lineEdit->clear();
-        return;
+        return false;
     }
     context = QTextStream(&file).readAll();
     file.close();
 
     ui->labelFileLength->setText(tr("文件长度：%1B").arg(context.size()));
     on_checkBox_clicked();
+    return true;
 }

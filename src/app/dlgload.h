@@ -24,6 +24,9 @@ public:
     // Where browsing starts, and after a file is read, the folder it is in.
     void setFolder(const QString &folder) { m_folder = folder; }
     QString folder() const { return m_folder; }
+    // Reads `path` as browsing to it would; false (after saying why) when
+    // it cannot be read.
+    bool readFile(const QString &path);
 
 protected:
     void changeEvent(QEvent *e) override;

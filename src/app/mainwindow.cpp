@@ -51,6 +51,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    setUpShortcuts();
+    setAcceptDrops(true);
     restoreSettings();
 }
 
@@ -76,6 +78,8 @@ void MainWindow::changeEvent(QEvent *e)
 void MainWindow::retranslate()
 {
     ui->retranslateUi(this);
+    retranslateShortcuts();
+    describePorts();
     if (isComOpen)
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
@@ -117,9 +121,14 @@ void MainWindow::load()
     m_loadFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
+    loadText(dlg.getContext());
+}
+
+void MainWindow::loadText(const QString &text)
+{
     // A text that is not a parameter file would decode to nonsense in every
     // widget; refuse it whole rather than load part of it.
-    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(dlg.getContext());
+    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(text);
     if (!records) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return;

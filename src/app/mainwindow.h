@@ -34,6 +34,8 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
 
 private Q_SLOTS:
     void on_pushButtonOpen_clicked();
@@ -69,6 +71,16 @@ private:
     void fillPortList(const QStringList &systemPorts);
     void setUpPortList();
     void pollPorts();
+
+    // LOAD's checks and decoding, for a text read by the load dialog.
+    void loadText(const QString &text);
+
+    // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
+    // the window, what the port list says of each adapter.
+    void setUpShortcuts();
+    void retranslateShortcuts();
+    void loadFile(const QString &path);
+    void describePorts();
 
     // Remembered between runs (mainwindow_settings.cpp).
     void restoreSettings();

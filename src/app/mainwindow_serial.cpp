@@ -71,9 +71,11 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
 {
     if (systemPorts == m_systemPorts)
         return;
+    // An adapter plugged in since the last look is the one the user wants.
+    const QString plugged = m_systemPorts ? j3k::pluggedInPort(*m_systemPorts, systemPorts) : QString();
     m_systemPorts = systemPorts;
     QComboBox *box = ui->comboBoxComm;
-    const QString selected = box->currentText();
+    const QString selected = plugged.isEmpty() ? box->currentText() : plugged;
     box->clear();
     box->addItems(systemPorts);
 #ifdef J3K_HAVE_PTY
@@ -82,6 +84,7 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
     const int keep = box->findText(selected);
     if (keep >= 0)
         box->setCurrentIndex(keep);
+    describePorts();
 }
 
 // The list is filled once at start; after that, while the port is closed,
