@@ -550,12 +550,12 @@
     <message>
         <location line="+11"/>
         <source>ATTI5:</source>
-        <translation type="unfinished">ATTI4: {5:?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI6:</source>
-        <translation type="unfinished">ATTI4: {6:?}</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+85"/>
