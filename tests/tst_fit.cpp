@@ -165,6 +165,8 @@ void tst_Fit::everyTextFitsInBothLanguages()
     // At run time: only the texts change.
     setLanguage(Language::English);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    // Qt's own buttons go along.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     QCOMPARE(valuesOf(w), values);
     QCOMPARE(misfitCount(w), 0);
     // No Chinese character, full-width colon or bracket is left.
@@ -177,6 +179,7 @@ void tst_Fit::everyTextFitsInBothLanguages()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(textsOf(w), chinese);
     QCOMPARE(valuesOf(w), values);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
 }
 
 QTEST_MAIN(tst_Fit)
