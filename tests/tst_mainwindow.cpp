@@ -12,7 +12,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 namespace {
 const QString kTitle = QStringLiteral("J3K&J3LM(BLE) parameter setting sofeware  V3.0");
@@ -30,7 +29,6 @@ private Q_SLOTS:
     void languageChangeRestoresTheTexts();
     void icons_data();
     void icons();
-    void qtTextsInChinese();
 };
 
 void tst_MainWindow::startUp()
@@ -140,17 +138,6 @@ void tst_MainWindow::icons()
         QVERIFY2(!child<QPushButton>(w, name)->icon().pixmap(QSize(16, 16)).isNull(), name);
     const QImage read = child<QPushButton>(w, "pushButtonRead")->icon().pixmap(QSize(8, 8)).toImage();
     QCOMPARE(read.pixelColor(4, 4) == QColor(Qt::red), looseReceiveIcon);
-}
-
-void tst_MainWindow::qtTextsInChinese()
-{
-    // Message boxes and file dialogs speak the same language as the editor.
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/qm/qt_zh_CN.qm")));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(cancel, QStringLiteral("取消"));
 }
 
 QTEST_MAIN(tst_MainWindow)
