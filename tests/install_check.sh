@@ -8,7 +8,8 @@ trap 'rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 fail=0
-for f in bin/j3k-editor bin/j3kctl share/applications/j3k-editor.desktop share/icons/hicolor/64x64/apps/j3k-editor.png; do
+metainfo=share/metainfo/org.j3k_editor.J3kEditor.metainfo.xml
+for f in bin/j3k-editor bin/j3kctl share/applications/j3k-editor.desktop share/icons/hicolor/64x64/apps/j3k-editor.png $metainfo; do
     [ -e "$scratch/usr/$f" ] || { echo "not installed: $f"; fail=1; }
 done
 if [ -e "$build/bin/txsim" ] && [ ! -x "$scratch/usr/bin/txsim" ]; then
@@ -18,6 +19,12 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$scratch/usr/share/applications/j3k-editor.desktop" || fail=1
 else
     echo "desktop-file-validate missing (Debian: desktop-file-utils); .desktop not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$scratch/usr/$metainfo" >/dev/null || {
+        appstreamcli validate --no-net "$scratch/usr/$metainfo"; fail=1; }
+else
+    echo "appstreamcli missing (Debian: appstream); metainfo not validated"
 fi
 
 if command -v dpkg-deb >/dev/null; then

@@ -36,7 +36,7 @@ private:
 
 void tst_FileGuard::init()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    freshSettings();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid() && QDir::setCurrent(m_dir->path()));
 }

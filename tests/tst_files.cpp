@@ -23,7 +23,6 @@ class tst_Files : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void saveTakesValuesAtTheClick();
     void saveFailureChangesNothing_data();
@@ -44,6 +43,7 @@ private:
 
 void tst_Files::init()
 {
+    freshSettings();
     // The file dialogs start in "./": a fresh folder for every test.
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(m_dir->path()));

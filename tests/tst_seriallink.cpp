@@ -56,7 +56,7 @@ class tst_SerialLink : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { freshSettings(); }
 #ifdef J3K_HAVE_PTY
     void open_data();
     void open();

@@ -23,6 +23,7 @@ class tst_UpdateGuard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { freshSettings(); }
 #ifdef J3K_HAVE_PTY
     void duringThePause_data();
     void duringThePause();

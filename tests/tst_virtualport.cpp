@@ -20,6 +20,7 @@ class tst_VirtualPort : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { freshSettings(); }
 #ifdef J3K_HAVE_PTY
     void updateThenReadRestoresWindow();
     void txsimOnItsPath();

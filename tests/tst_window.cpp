@@ -18,7 +18,7 @@ class tst_Window : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { freshSettings(); }
 
     // One drift between the two, and what the window shows is not what is
     // sent or saved.

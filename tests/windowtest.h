@@ -6,8 +6,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+
+// Settings as on a first run, apart from the user's own: every window test
+// starts with this.
+inline void freshSettings()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 template<typename T = QWidget>
 T *child(const QObject &parent, const QString &name)

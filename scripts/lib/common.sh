@@ -6,7 +6,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 # What the editor needs to build and run.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-                qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+                qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei)
 
 # Installs the given Debian packages when some are missing: as root directly,
 # otherwise through sudo. Where neither works, says what to install and stops.

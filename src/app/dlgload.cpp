@@ -3,10 +3,12 @@
 
 #include "comm.h"
 #include "filelog.h"
+#include "formfont.h"
 #include "smallfile.h"
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 DlgLoad::DlgLoad(QWidget *parent)
@@ -14,6 +16,7 @@ DlgLoad::DlgLoad(QWidget *parent)
     , ui(std::make_unique<Ui::DlgLoad>())
 {
     ui->setupUi(this);
+    useFormFont(this);
 }
 
 DlgLoad::~DlgLoad() = default;
@@ -51,8 +54,8 @@ void DlgLoad::on_checkBox_clicked()
 
 void DlgLoad::on_toolButton_clicked()
 {
-    const QString chosen = QFileDialog::getOpenFileName(this, tr("打开文件"), QStringLiteral("./"),
-                                                        tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
+    const QString chosen
+        = QFileDialog::getOpenFileName(this, tr("打开文件"), m_folder, tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
     if (chosen.isEmpty())
         return;  // cancelled: the file chosen before still stands
     readFile(chosen);
@@ -76,6 +79,7 @@ void DlgLoad::accept()
 bool DlgLoad::readFile(const QString &path)
 {
     fileName = path;
+    m_folder = QFileInfo(path).absolutePath();
     ui->lineEdit->setText(fileName);
 
     const j3k::SmallFileRead read = j3k::readSmallFile(fileName);

@@ -21,6 +21,12 @@ public:
     ~DlgLoad() override;
 
     QString getContext() const { return context; }
+    // Where browsing starts, and after a file is read, the folder it is in.
+    void setFolder(const QString &folder) { m_folder = folder; }
+    QString folder() const { return m_folder; }
+    // Reads `path` as browsing to it would; false (after saying why) when
+    // it cannot be read.
+    bool readFile(const QString &path);
 
 public Q_SLOTS:
     // OK: a path typed into the file box is read as if browsed to first.
@@ -34,9 +40,8 @@ private Q_SLOTS:
     void on_toolButton_clicked();
 
 private:
-    bool readFile(const QString &path);
-
     std::unique_ptr<Ui::DlgLoad> ui;
     QString context;
     QString fileName;
+    QString m_folder = QStringLiteral("./");
 };

@@ -1,17 +1,38 @@
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QTranslator>
+#include <QCommandLineParser>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
-    // Qt's own texts (dialog buttons, the file dialog) in Chinese, to match
-    // the editor's messages. A missing translation just leaves them English.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral(":/qm/qt_zh_CN.qm")))
-        app.installTranslator(&qtTranslator);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Parameter editor for J3K and J3LM transmitters"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QCoreApplication::translate("main", "Show the editor in <language>: zh or en "
+                                                                      "(default: from the system locale)."),
+                                  QStringLiteral("language"));
+    parser.addOption(lang);
+    parser.process(app);
+
+    Language language = languageFor(QLocale::system());
+    if (parser.isSet(lang)) {
+        const QString chosen = parser.value(lang);
+        if (chosen != QLatin1String("zh") && chosen != QLatin1String("en")) {
+            qCritical("--lang takes zh or en, not %s", qPrintable(chosen));
+            return 2;
+        }
+        language = chosen == QLatin1String("zh") ? Language::Chinese : Language::English;
+    }
+    setLanguage(language);
 
     MainWindow window;
     window.show();

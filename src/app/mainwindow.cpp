@@ -3,6 +3,7 @@
 
 #include "dlgload.h"
 #include "filelog.h"
+#include "formfont.h"
 #include "parambinding.h"
 #include "paramfile.h"
 #include "smallfile.h"
@@ -21,9 +22,8 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    useFormFont(this);
     m_binding = std::make_unique<ParamBinding>(this);
-    for (QComboBox *box : findChildren<QComboBox *>())
-        m_formItemCounts.emplace_back(box, box->count());
 
     useResourceIconsWhereMissing();
 #ifndef Q_OS_WIN
@@ -52,6 +52,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    setUpShortcuts();
+    setAcceptDrops(true);
+    restoreSettings();
 }
 
 // Leaving with the port open closes it without a DIS notice.
@@ -74,6 +77,7 @@ void MainWindow::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
+    saveSettings();
     QMainWindow::closeEvent(e);
 }
 
@@ -84,16 +88,14 @@ void MainWindow::changeEvent(QEvent *e)
         retranslate();
 }
 
-// Re-applies every text of the form. The form's combo boxes get their own
-// item lists back (the port list too), each at its first item.
+// Re-applies every text in the language now installed. The form re-texts
+// its combo boxes item by item, so each keeps its current item; the port
+// list has no items in the form and keeps the ports found.
 void MainWindow::retranslate()
 {
-    for (const auto &[box, count] : m_formItemCounts) {
-        box->clear();
-        for (int i = 0; i < count; ++i)
-            box->addItem(QString());
-    }
     ui->retranslateUi(this);
+    retranslateShortcuts();
+    describePorts();
     if (isComOpen)
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
@@ -128,11 +130,19 @@ void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 void MainWindow::load()
 {
     DlgLoad dlg(this);
-    if (dlg.exec() != QDialog::Accepted)
+    dlg.setFolder(m_loadFolder);
+    const int result = dlg.exec();
+    m_loadFolder = dlg.folder();
+    if (result != QDialog::Accepted)
         return;
+    loadText(dlg.getContext());
+}
+
+void MainWindow::loadText(const QString &text)
+{
     // A text that is not a parameter file would decode to nonsense in every
     // widget; refuse it whole rather than load part of it.
-    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(dlg.getContext());
+    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(text);
     if (!records) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return;
@@ -146,11 +156,12 @@ void MainWindow::save()
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
     const QByteArray contents = j3k::paramFileBytes(m_binding->read());
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), QStringLiteral("./"),
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_saveFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qCDebug(lcFiles) << fileName;
     if (fileName.isEmpty())
         return;
+    m_saveFolder = QFileInfo(fileName).absolutePath();
     const QString failure = j3k::replaceSmallFile(fileName, contents);
     if (!failure.isEmpty())
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);

@@ -34,6 +34,8 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
 
 private Q_SLOTS:
     void on_pushButtonOpen_clicked();
@@ -69,6 +71,20 @@ private:
     void setUpPortList();
     void pollPorts();
 
+    // LOAD's checks and decoding, for a text read by the load dialog.
+    void loadText(const QString &text);
+
+    // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
+    // the window, what the port list says of each adapter.
+    void setUpShortcuts();
+    void retranslateShortcuts();
+    void loadFile(const QString &path);
+    void describePorts();
+
+    // Remembered between runs (mainwindow_settings.cpp).
+    void restoreSettings();
+    void saveSettings();
+
     void refrushInfoLabel();
     void useResourceIconsWhereMissing();
     void retranslate();
@@ -90,8 +106,8 @@ private:
     QTimer *m_portPoll = nullptr;
     QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
     std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
+    QString m_rememberedPort;                           // the last run's port, chosen once the ports are known
 
-    // How many items each combo box has in the form, so a language change
-    // can refill it with the form's own list.
-    std::vector<std::pair<QComboBox *, int>> m_formItemCounts;
+    QString m_saveFolder = QStringLiteral("./");  // where SAVE and LOAD start browsing
+    QString m_loadFolder = QStringLiteral("./");
 };

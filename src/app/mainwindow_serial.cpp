@@ -6,6 +6,7 @@
 #include "comm.h"
 #include "delay.h"
 #include "parambinding.h"
+#include "portdescription.h"
 #include "portnames.h"
 #include "portsettings.h"
 #ifdef J3K_HAVE_PTY
@@ -45,6 +46,18 @@ QString deviceFor(const QString &portText)
     return portText;
 }
 
+// How to get the right to open a device: join the group that owns it
+// (dialout on Debian, uucp on Arch).
+QString permissionHint(const QString &device)
+{
+    QString group = deviceGroup(device);
+    if (group.isEmpty())
+        group = QStringLiteral("dialout");
+    return MainWindow::tr("Serial ports belong to the %1 group: add yourself with "
+                          "\"sudo usermod -aG %1 $USER\" and log in again.")
+        .arg(group);
+}
+
 #ifdef J3K_HAVE_PTY
 QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
 #endif
@@ -61,17 +74,21 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
     QComboBox *box = ui->comboBoxComm;
     if (!m_systemPorts) {
         // The first look: the ports go in front of what needed none
-        // (VIRTUAL-TX, a port chosen meanwhile), and the first of them is
-        // offered unless another was chosen in the meantime.
+        // (VIRTUAL-TX, a port chosen meanwhile). Unless another was chosen
+        // in the meantime, the port of the last run is offered if it is
+        // still there, else the first one.
         m_systemPorts = systemPorts;
         const bool untouched = box->currentIndex() <= 0 && box->currentText() == box->itemText(0);
         box->insertItems(0, systemPorts);
         if (untouched)
-            box->setCurrentIndex(0);
+            box->setCurrentIndex(qMax(0, box->findText(m_rememberedPort)));
+        describePorts();
         return;
     }
+    // An adapter plugged in since the last look is the one the user wants.
+    const QString plugged = j3k::pluggedInPort(*m_systemPorts, systemPorts);
     m_systemPorts = systemPorts;
-    const QString selected = box->currentText();
+    const QString selected = plugged.isEmpty() ? box->currentText() : plugged;
     box->clear();
     box->addItems(systemPorts);
 #ifdef J3K_HAVE_PTY
@@ -80,6 +97,7 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
     const int keep = box->findText(selected);
     if (keep >= 0)
         box->setCurrentIndex(keep);
+    describePorts();
 }
 
 // While the port is closed the list follows the adapters plugged in or
@@ -152,9 +170,7 @@ void MainWindow::openPort()
         const QFileInfo file(device.startsWith(QLatin1Char('/')) ? device : QStringLiteral("/dev/") + device);
         if (!kWindowsNaming && myCom->error() == QSerialPort::PermissionError && file.exists()
             && !(file.isReadable() && file.isWritable())) {
-            reason += QLatin1Char('\n')
-                      + tr("Serial ports belong to the dialout group: add yourself with "
-                           "\"sudo usermod -aG dialout $USER\" and log in again.");
+            reason += QLatin1Char('\n') + permissionHint(file.absoluteFilePath());
         }
         dropPort();
         showCritical(tr("ERROR"), tr("Can not open!"), reason);
@@ -174,6 +190,7 @@ void MainWindow::openPort()
     isComOpen = true;
     sendNotice(QStringLiteral("OK"));
     refrushInfoLabel();
+    saveSettings();  // a port that opened is the one to come back to
 }
 
 void MainWindow::closePort(LinkNotice notice)

@@ -24,4 +24,13 @@ std::optional<QString> windowsDeviceName(const QString &portText)
     return (n > 9 ? QStringLiteral("\\\\.\\COM") : QStringLiteral("COM")) + rest;
 }
 
+QString pluggedInPort(const QStringList &before, const QStringList &now)
+{
+    for (const QString &port : now) {
+        if (!before.contains(port))
+            return port;
+    }
+    return {};
+}
+
 }  // namespace j3k

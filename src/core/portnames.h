@@ -20,4 +20,9 @@ QStringList listedPortNames(const QStringList &systemNames, bool windowsNaming);
 // after its first three characters is not a decimal number.
 std::optional<QString> windowsDeviceName(const QString &portText);
 
+// The port that came with an adapter plugged in between two looks at the
+// system's ports: the first one in `now` that `before` did not have; empty
+// when none came.
+QString pluggedInPort(const QStringList &before, const QStringList &now);
+
 }  // namespace j3k

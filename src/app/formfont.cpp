@@ -1,0 +1,24 @@
+#include "formfont.h"
+
+#include <QFont>
+#include <QWidget>
+
+// The form was laid out for a font whose Latin letters are narrow and whose
+// Chinese characters and full-width colons fill a square: WenQuanYi Micro
+// Hei (fonts-wqy-microhei) draws both, at 12 pixels, within its boxes.
+void useFormFont(QWidget *root)
+{
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(12);
+    root->setFont(font);
+    // Texts the form sizes in points get the pixels those points had at 96
+    // dots per inch, where the form was laid out, so that a screen set to
+    // more dots does not grow them out of their boxes.
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->testAttribute(Qt::WA_SetFont) || w->font().pointSizeF() <= 0)
+            continue;
+        QFont own = w->font();
+        own.setPixelSize(qRound(own.pointSizeF() * 96 / 72));
+        w->setFont(own);
+    }
+}

@@ -1,0 +1,186 @@
+// Every text the user is shown fits the widget it is drawn in: nothing cut
+// off, in either language, at any scale factor the environment sets.
+#include "dlgload.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "windowtest.h"
+
+#include <QAbstractButton>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+// How wide `text` is drawn in `w`: rich text as its document lays it out.
+int textWidth(const QWidget *w, const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return w->fontMetrics().horizontalAdvance(text);
+    QTextDocument doc;
+    doc.setDefaultFont(w->font());
+    doc.setDocumentMargin(0);
+    doc.setHtml(text);
+    return qCeil(doc.idealWidth());
+}
+
+// The room a widget gives its text, and the width the text needs; 0 and 0
+// for widgets that show no text of their own.
+std::pair<int, int> roomAndNeed(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return {label->contentsRect().width() - 2 * label->margin(), textWidth(label, label->text())};
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return {button->width(), button->sizeHint().width()};
+    if (auto *box = qobject_cast<QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.editable = box->isEditable();
+        const QRect field
+            = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        int widest = 0;
+        for (const QString &item : itemsOf(box))
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(item));
+        // The item is drawn, or edited, a couple of pixels in from each side.
+        return {field.width() - 4, widest};
+    }
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(w)) {
+        QStringList ends;
+        if (auto *s = qobject_cast<QSpinBox *>(spin)) {
+            for (int v : {s->minimum(), s->maximum()})
+                ends << s->prefix() + s->locale().toString(v) + s->suffix();
+        } else if (auto *d = qobject_cast<QDoubleSpinBox *>(spin)) {
+            for (double v : {d->minimum(), d->maximum()})
+                ends << d->prefix() + d->locale().toString(v, 'f', d->decimals()) + d->suffix();
+        }
+        const QLineEdit *edit = spin->findChild<QLineEdit *>();
+        int widest = 0;
+        for (const QString &text : ends)
+            widest = std::max(widest, edit->fontMetrics().horizontalAdvance(text));
+        // QLineEdit keeps 2 pixels clear on each side, and 1 for the cursor.
+        return {edit->contentsRect().width() - 5, widest};
+    }
+    return {0, 0};
+}
+
+// Every text the window and its dialogs show, by window and widget.
+QMap<QString, QString> textsOf(const QWidget &window)
+{
+    QMap<QString, QString> texts;
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    widgets << const_cast<QWidget *>(&window);
+    for (QWidget *w : std::as_const(widgets)) {
+        const QString name = w->window()->objectName() + u'/' + w->objectName();
+        if (w->isWindow())
+            texts[name + QStringLiteral(" title")] = w->windowTitle();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts[name] = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts[name] = button->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w))
+            texts[name] = group->title();
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts[name + QString::number(i)] = tabs->tabText(i);
+        }
+    }
+    return texts;
+}
+
+// What each combo box shows, and the port list whole.
+QStringList valuesOf(const QWidget &window)
+{
+    QStringList values = itemsOf(child<QComboBox>(window, "comboBoxComm"));
+    for (QComboBox *box : window.findChildren<QComboBox *>())
+        values << box->objectName() + u'=' + box->currentText();
+    return values;
+}
+
+}  // namespace
+
+// Every shown widget under `root` whose text does not fit, as
+// "name: needs N, has M".
+QStringList misfits(QWidget *root)
+{
+    QStringList found;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        const auto [room, need] = roomAndNeed(w);
+        if (need > room)
+            found << QStringLiteral("%1: needs %2, has %3").arg(w->objectName()).arg(need).arg(room);
+    }
+    return found;
+}
+
+class tst_Fit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { freshSettings(); }
+    void everyTextFitsInBothLanguages();
+};
+
+// How many texts do not fit on either tab (and in any dialog shown over
+// them), each named in the log.
+int misfitCount(MainWindow &w)
+{
+    QStringList found;
+    auto *tabs = child<QTabWidget>(w, "tabWidget_2");
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        found += misfits(&w);
+    }
+    tabs->setCurrentIndex(0);
+    found.removeDuplicates();
+    for (const QString &misfit : found)
+        qWarning("%s", qPrintable(misfit));
+    return int(found.size());
+}
+
+void tst_Fit::everyTextFitsInBothLanguages()
+{
+    setLanguage(Language::Chinese);
+    MainWindow w;
+    DlgLoad dlg(&w);  // a child of the window, walked with it
+    w.show();
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    choosePort(w, QStringLiteral("ttyFIT7"));
+    // Every combo box away from its start item, to its last.
+    for (QComboBox *box : w.findChildren<QComboBox *>())
+        box->setCurrentIndex(box->count() - 1);
+    const QStringList values = valuesOf(w);
+    const QMap<QString, QString> chinese = textsOf(w);
+    QCOMPARE(misfitCount(w), 0);
+
+    // At run time: only the texts change.
+    setLanguage(Language::English);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    // Qt's own buttons go along.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QCOMPARE(valuesOf(w), values);
+    QCOMPARE(misfitCount(w), 0);
+    // No Chinese character, full-width colon or bracket is left.
+    const QMap<QString, QString> english = textsOf(w);
+    static const QRegularExpression chineseOrWide(QStringLiteral("[\\x{2E80}-\\x{FFEF}]"));
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        QVERIFY2(!it.value().contains(chineseOrWide), qPrintable(it.key() + u' ' + it.value()));
+
+    setLanguage(Language::Chinese);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(textsOf(w), chinese);
+    QCOMPARE(valuesOf(w), values);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+}
+
+QTEST_MAIN(tst_Fit)
+#include "tst_fit.moc"
