@@ -18,6 +18,9 @@ namespace j3k {
 //   4..11   eight data bytes
 inline constexpr int FrameLength = 12;
 
+// A whole answer to READ holds one frame of each type.
+inline constexpr int FrameTypeCount = 14;
+
 // The D/R rates of the four channels comboBox_2 offers. Frame 0xA5 carries
 // all of them; the editor shows only the pair of the selected channel
 // (spinBox_79 up, spinBox_80 down).
@@ -71,8 +74,18 @@ public:
     // stays at 500 once it gets there.
     int frameCount() const { return m_frameCount; }
 
+    // The types of the frames the last feed() applied, in order.
+    const QList<quint8> &lastTypes() const { return m_lastTypes; }
+
+    // Every channel's D/R rates as the last 0xA5 frame applied carried
+    // them, each clamped into the rates' range: what the transmitter holds
+    // beside the one pair the editor shows.
+    const DrRates &rates() const { return m_rates; }
+
 private:
     QByteArray m_pending;
+    QList<quint8> m_lastTypes;
+    DrRates m_rates;
     bool m_afterFailed = false;  // m_pending starts at byte 1 of a failed frame
     int m_frameCount = 0;
 };
