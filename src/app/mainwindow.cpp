@@ -48,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
     secLabel->setOpenExternalLinks(true);
     ui->statusbar->addPermanentWidget(fstLabel);
     ui->statusbar->addPermanentWidget(secLabel);
+    setUpReview();
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -82,6 +83,7 @@ void MainWindow::retranslate()
     if (isComOpen)
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
+    retranslateReview();
 }
 
 // The command bar's icons are loose files under images/ in the current

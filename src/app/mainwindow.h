@@ -17,7 +17,9 @@ class ParamBinding;
 class PtyTransmitter;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTimer;
+class TransmitterReview;
 
 namespace Ui {
 class MainWindow;
@@ -33,6 +35,7 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private Q_SLOTS:
     void on_pushButtonOpen_clicked();
@@ -92,4 +95,11 @@ private:
     // How many items each combo box has in the form, so a language change
     // can refill it with the form's own list.
     std::vector<std::pair<QComboBox *, int>> m_formItemCounts;
+
+    // What the transmitter holds against the editor (mainwindow_review.cpp).
+    void setUpReview();
+    void retranslateReview();
+    void showChanges();
+    TransmitterReview *m_review = nullptr;
+    QPushButton *m_changesButton = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "parambinding.h"
 #include "portnames.h"
 #include "portsettings.h"
+#include "transmitterreview.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
@@ -153,6 +154,7 @@ void MainWindow::openPort()
     isComOpen = true;
     sendNotice(QStringLiteral("OK"));
     refrushInfoLabel();
+    m_review->portOpened();
 }
 
 void MainWindow::closePort(LinkNotice notice)
@@ -165,6 +167,7 @@ void MainWindow::closePort(LinkNotice notice)
     ui->pushButtonOpen->setText(tr("OPEN"));
     isComOpen = false;
     refrushInfoLabel();
+    m_review->portClosed();
     pollPorts();
     m_portPoll->start();
 }
@@ -240,15 +243,18 @@ void MainWindow::writeToPort(const QByteArray &bytes)
 
 void MainWindow::on_pushButtonRead_clicked()
 {
-    if (isComOpen)
-        sendCounted(QStringLiteral("RRR"));
+    if (!isComOpen)
+        return;
+    sendCounted(QStringLiteral("RRR"));
+    m_review->readSent();
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
 {
     if (!isComOpen)
         return;
-    sendCounted(buildRecord(j3k::RecordId::S));
+    const QString sRecord = buildRecord(j3k::RecordId::S);
+    sendCounted(sRecord);
     // The transmitter needs half a second between the records, and nothing
     // else may reach it in between: a second S record or a READ would be
     // taken for part of this update.
@@ -258,8 +264,11 @@ void MainWindow::on_pushButtonSend2_clicked()
     Delay_MSec(500);
     for (QWidget *w : commands)
         w->setEnabled(true);
-    if (isComOpen)  // not when the port was lost meanwhile
-        sendCounted(buildRecord(j3k::RecordId::G));
+    if (!isComOpen)  // not when the port was lost meanwhile
+        return;
+    const QString gRecord = buildRecord(j3k::RecordId::G);
+    sendCounted(gRecord);
+    m_review->updateSent(sRecord, gRecord);
 }
 
 void MainWindow::readMyCom()
@@ -274,6 +283,7 @@ void MainWindow::readMyCom()
     j3k::ParamSet params = m_binding->read();
     const QList<int> set = m_decoder.feed(batch, params);
     m_binding->write(params, set);
+    m_review->framesApplied(params, set, m_decoder);
 }
 
 // A pulled adapter (or a closed pseudo-terminal) shows as a resource or read
