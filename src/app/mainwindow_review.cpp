@@ -7,9 +7,41 @@
 #include "parambinding.h"
 #include "transmitterreview.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QStyle>
+
+namespace {
+
+// Text fields on X11 take Ctrl+D to delete a character, so a spin box with
+// the focus would keep CHANGES' shortcut from ever working. In this window
+// the button's shortcut comes first.
+class ShortcutFirst : public QObject
+{
+public:
+    explicit ShortcutFirst(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != m_button->window())
+            return false;
+        // Not passed on, the override stays unaccepted and the shortcut runs.
+        return QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()) == m_button->shortcut();
+    }
+
+private:
+    QAbstractButton *m_button;
+};
+
+}  // namespace
 
 void MainWindow::setUpReview()
 {
@@ -19,6 +51,7 @@ void MainWindow::setUpReview()
     m_changesButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     ui->horizontalLayout_12->addWidget(m_changesButton);
     connect(m_changesButton, &QPushButton::clicked, this, &MainWindow::showChanges);
+    qApp->installEventFilter(new ShortcutFirst(m_changesButton));
     retranslateReview();
 }
 
