@@ -71,8 +71,10 @@ void openVirtualTx(MainWindow &w)
 // READ, until the whole answer is in.
 void readAll(MainWindow &w, const QString &panelAfter = kSame)
 {
+    const int received = statusLine(w).section(u'：', -1).chopped(1).toInt();
     button(w, "pushButtonRead")->click();
-    QTRY_COMPARE(panel(w), panelAfter);
+    QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(received + 14 * FrameLength)));
+    QCOMPARE(panel(w), panelAfter);
 }
 #endif
 

@@ -14,12 +14,13 @@ namespace {
 // Backups are small and few; a file that reads as more than this is none.
 constexpr qint64 kReadLimit = 64 * 1024;
 
-std::optional<ParamSet> readBackup(const QString &path)
+// The backup's values laid over `base`, which gives what no file carries.
+std::optional<ParamSet> readBackup(const QString &path, const ParamSet &base)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return paramsFromFileText(QString::fromLatin1(file.read(kReadLimit)));
+    return paramsFromFileText(QString::fromLatin1(file.read(kReadLimit)), base);
 }
 
 }  // namespace
@@ -48,7 +49,8 @@ QStringList BackupStore::list() const
 BackupStore::Result BackupStore::add(const ParamSet &params, const QDateTime &when)
 {
     const QStringList existing = list();
-    if (!existing.isEmpty() && readBackup(existing.first()) == params)
+    // VERSION is in no file: only what a file holds can make a difference.
+    if (!existing.isEmpty() && readBackup(existing.first(), params) == params)
         return {};
     if (!QDir().mkpath(m_folder))
         return {{}, QStringLiteral("cannot create %1").arg(m_folder)};
