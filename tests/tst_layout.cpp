@@ -229,7 +229,8 @@ void tst_Layout::tabOrderFollowsColumns()
         "1-40 45 doubleSpinBox 46 41-44 pushButtonOpen comboBoxComm checkBoxDTR checkBoxRTS comboBoxBaudRate "
         "comboBoxDataBit comboBoxStopBit comboBoxParity comboBoxFlowCtrl 71-78 comboBox comboBox_2 comboBox_3 79-80 "
         "81-86 comboBox_4 87-92 comboBox_5 93-96 comboBox_6 comboBox_7 97-99 comboBox_11 comboBox_12 comboBox_8 "
-        "100-102 comboBox_9 comboBox_10 pushButtonRead pushButtonLoad pushButtonSend2 pushButtonSave");
+        "100-102 comboBox_9 comboBox_10 pushButtonRead pushButtonLoad pushButtonSend2 pushButtonSave "
+        "pushButtonChanges");
     QStringList expected;
     for (const QString &item : order.split(u' ')) {
         bool isNumber = false;

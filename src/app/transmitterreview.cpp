@@ -202,7 +202,8 @@ void TransmitterReview::refresh()
 void TransmitterReview::markWidget(int index, Mark mark, const QString &tip)
 {
     QWidget *w = m_binding.widget(index);
-    w->setToolTip(tip);
+    if (w->toolTip() != tip)
+        w->setToolTip(tip);
     const QString name = mark == Mark::Changed   ? QStringLiteral("changed")
                          : mark == Mark::Written ? QStringLiteral("written")
                                                  : QString();
