@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace j3k;
@@ -20,6 +21,7 @@ class tst_VirtualPort : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // a READ keeps a backup
 #ifdef J3K_HAVE_PTY
     void updateThenReadRestoresWindow();
     void txsimOnItsPath();
