@@ -6,6 +6,7 @@
 #include "paramtext.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -39,8 +40,9 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLa
     m_noAnswer.setSingleShot(true);
     m_noAnswer.setInterval(kAnswerTimeoutMs);
     connect(&m_noAnswer, &QTimer::timeout, this, [this] {
-        m_note = tr("the transmitter did not answer READ: check the port, the port settings and that the "
-                    "transmitter is on");
+        m_note = tr("no answer to READ: check port, settings, transmitter power");
+        m_noteDetail = tr("The transmitter did not answer READ within a second. Check that the port is the "
+                          "transmitter's, that the port settings are its settings, and that it is switched on.");
         refresh();
     });
 
@@ -66,6 +68,7 @@ void TransmitterReview::portOpened()
     m_state.reset();
     m_connected = true;
     m_note.clear();
+    m_noteDetail.clear();
     m_noAnswer.stop();
     refresh();
 }
@@ -76,6 +79,7 @@ void TransmitterReview::readSent()
 {
     m_state.startRead();
     m_note.clear();
+    m_noteDetail.clear();
     m_noAnswer.start();
     refresh();
 }
@@ -96,6 +100,7 @@ void TransmitterReview::updateSent(const QString &sRecord, const QString &gRecor
     if (const std::optional<ParamSet> sent = j3k::paramsFromFileText(sRecord + gRecord, editor()))
         m_state.noteWritten(*sent);
     m_note.clear();
+    m_noteDetail.clear();
     refresh();
 }
 
@@ -105,8 +110,11 @@ void TransmitterReview::completeRead()
 {
     QStringList notes;
     const j3k::BackupStore::Result saved = m_backups.add(m_state.reportedSet(editor()));
-    if (!saved.ok())
-        notes << tr("no backup written: %1").arg(saved.error);
+    if (!saved.ok()) {
+        notes << tr("no backup written");
+        m_noteDetail = tr("The backup of this READ could not be written in %1: %2")
+                           .arg(QDir::toNativeSeparators(m_backups.folder()), saved.error);
+    }
     if (const std::optional<QList<j3k::ParamChange>> notTaken = m_state.confirmWritten()) {
         if (notTaken->isEmpty()) {
             notes << tr("UPDATE confirmed: every value written came back");
@@ -193,7 +201,9 @@ void TransmitterReview::refresh()
         words = tr("written, READ to confirm");
     else
         words = tr("same as the transmitter");
+    // Short enough to leave the status line its room; the rest is in the tooltip.
     m_panel->setText(m_note.isEmpty() ? words : words + QStringLiteral(" \u2013 ") + m_note);
+    m_panel->setToolTip(m_noteDetail);
 }
 
 // A mark is more than a colour: a changed value is underlined and a written

@@ -47,8 +47,7 @@ public:
     // LOAD does when it is not one. Returns whether it was loaded.
     bool loadFileText(const QString &text);
 
-    j3k::BackupStore &backups() { return m_backups; }
-    void setBackups(const j3k::BackupStore &store) { m_backups = store; }
+    const j3k::BackupStore &backups() const { return m_backups; }
 
     // Up to date at once; changes to the values are otherwise shown when
     // the event loop next runs.
@@ -66,6 +65,7 @@ private:
     j3k::BackupStore m_backups;
     bool m_connected = false;  // a port has been opened: the panel has something to say
     QString m_note;            // what the last command came to, after the state
+    QString m_noteDetail;      // the same at length, for the panel's tooltip
     QTimer m_noAnswer;
     QTimer m_pendingRefresh;
     std::array<QString, j3k::ParamCount> m_formTips;
