@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
