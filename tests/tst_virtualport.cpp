@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace j3k;

@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Names the data folder (backups live under it); j3kctl uses the same
+    // name, so both find the same backups.
     QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 

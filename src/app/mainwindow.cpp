@@ -7,6 +7,7 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "smallfile.h"
+#include "transmitterreview.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget *parent)
     secLabel->setOpenExternalLinks(true);
     ui->statusbar->addPermanentWidget(fstLabel);
     ui->statusbar->addPermanentWidget(secLabel);
+    setUpReview();
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -77,6 +79,10 @@ void MainWindow::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
+    if (!confirmClose()) {
+        e->ignore();
+        return;
+    }
     saveSettings();
     QMainWindow::closeEvent(e);
 }
@@ -99,6 +105,7 @@ void MainWindow::retranslate()
     if (isComOpen)
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
+    retranslateReview();
 }
 
 // The command bar's icons are loose files under images/ in the current
@@ -138,17 +145,19 @@ void MainWindow::load()
     loadText(dlg.getContext());
 }
 
-void MainWindow::loadText(const QString &text)
+bool MainWindow::loadText(const QString &text)
 {
     // A text that is not a parameter file would decode to nonsense in every
     // widget; refuse it whole rather than load part of it.
     const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(text);
     if (!records) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
-        return;
+        return false;
     }
     applyRecord(j3k::RecordId::S, records->s);
     applyRecord(j3k::RecordId::G, records->g);
+    m_review->refresh();
+    return true;
 }
 
 void MainWindow::save()

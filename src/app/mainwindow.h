@@ -17,7 +17,9 @@ class ParamBinding;
 class PtyTransmitter;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTimer;
+class TransmitterReview;
 
 namespace Ui {
 class MainWindow;
@@ -72,7 +74,7 @@ private:
     void pollPorts();
 
     // LOAD's checks and decoding, for a text read by the load dialog.
-    void loadText(const QString &text);
+    bool loadText(const QString &text);
 
     // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
     // the window, what the port list says of each adapter.
@@ -110,4 +112,12 @@ private:
 
     QString m_saveFolder = QStringLiteral("./");  // where SAVE and LOAD start browsing
     QString m_loadFolder = QStringLiteral("./");
+
+    // What the transmitter holds against the editor (mainwindow_review.cpp).
+    void setUpReview();
+    void retranslateReview();
+    void showChanges();
+    bool confirmClose();
+    TransmitterReview *m_review = nullptr;
+    QPushButton *m_changesButton = nullptr;
 };

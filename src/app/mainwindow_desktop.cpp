@@ -7,10 +7,14 @@
 #include "dlgload.h"
 #include "portdescription.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSerialPortInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,7 +24,7 @@ struct Command {
     const char *toolTip;  // %1 is the shortcut
 };
 
-std::vector<Command> commands(const Ui::MainWindow &ui)
+std::vector<Command> commands(const Ui::MainWindow &ui, QPushButton *changes)
 {
     return {
         {ui.pushButtonRead, QKeySequence(Qt::Key_F5),
@@ -31,8 +35,40 @@ std::vector<Command> commands(const Ui::MainWindow &ui)
          QT_TRANSLATE_NOOP("MainWindow", "Load settings from a file (%1)")},
         {ui.pushButtonSave, QKeySequence(QKeySequence::Save),
          QT_TRANSLATE_NOOP("MainWindow", "Save the settings to a file (%1)")},
+        {changes, QKeySequence(Qt::CTRL | Qt::Key_D),
+         QT_TRANSLATE_NOOP("MainWindow", "What an UPDATE would change; compare with a file or a backup (%1)")},
     };
 }
+
+// Text fields on X11 take Ctrl+D and Ctrl+U for editing, so a spin box with
+// the focus would keep those commands' shortcuts from ever working. In this
+// window the commands come first.
+class CommandsFirst : public QObject
+{
+public:
+    CommandsFirst(QWidget *window, std::vector<QAbstractButton *> buttons)
+        : QObject(window)
+        , m_window(window)
+        , m_buttons(std::move(buttons))
+    {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != m_window)
+            return false;
+        // Not passed on, the override stays unaccepted and the shortcut runs.
+        const QKeySequence keys(static_cast<QKeyEvent *>(event)->keyCombination());
+        return std::any_of(m_buttons.begin(), m_buttons.end(),
+                           [&keys](QAbstractButton *b) { return b->isEnabled() && b->shortcut() == keys; });
+    }
+
+private:
+    QWidget *m_window;
+    std::vector<QAbstractButton *> m_buttons;
+};
 
 // The one local file a drag carries, or empty.
 QString droppedFile(const QMimeData *data)
@@ -45,15 +81,21 @@ QString droppedFile(const QMimeData *data)
 
 void MainWindow::setUpShortcuts()
 {
-    for (const Command &c : commands(*ui))
-        c.button->setShortcut(c.keys);
+    std::vector<QAbstractButton *> buttons;
+    for (const Command &c : commands(*ui, m_changesButton))
+        buttons.push_back(c.button);
+    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons)));
     retranslateShortcuts();
 }
 
+// After the buttons' texts: setText() replaces a shortcut with the text's
+// mnemonic.
 void MainWindow::retranslateShortcuts()
 {
-    for (const Command &c : commands(*ui))
+    for (const Command &c : commands(*ui, m_changesButton)) {
+        c.button->setShortcut(c.keys);
         c.button->setToolTip(tr(c.toolTip).arg(c.keys.toString(QKeySequence::NativeText)));
+    }
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *e)

@@ -9,6 +9,7 @@
 #include "portdescription.h"
 #include "portnames.h"
 #include "portsettings.h"
+#include "transmitterreview.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
@@ -191,6 +192,7 @@ void MainWindow::openPort()
     sendNotice(QStringLiteral("OK"));
     refrushInfoLabel();
     saveSettings();  // a port that opened is the one to come back to
+    m_review->portOpened();
 }
 
 void MainWindow::closePort(LinkNotice notice)
@@ -203,6 +205,7 @@ void MainWindow::closePort(LinkNotice notice)
     ui->pushButtonOpen->setText(tr("OPEN"));
     isComOpen = false;
     refrushInfoLabel();
+    m_review->portClosed();
     pollPorts();
     m_portPoll->start();
 }
@@ -278,8 +281,10 @@ void MainWindow::writeToPort(const QByteArray &bytes)
 
 void MainWindow::on_pushButtonRead_clicked()
 {
-    if (isComOpen)
-        sendCounted(QStringLiteral("RRR"));
+    if (!isComOpen)
+        return;
+    sendCounted(QStringLiteral("RRR"));
+    m_review->readSent();
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
@@ -290,13 +295,16 @@ void MainWindow::on_pushButtonSend2_clicked()
     // in the pause (an edit, frames coming in) must not reach the G record
     // while the S record carried the values before it.
     const j3k::ParamSet params = m_binding->read();
+    const QString recordS = j3k::buildRecord(j3k::RecordId::S, params);
     const QString recordG = j3k::buildRecord(j3k::RecordId::G, params);
-    sendCounted(j3k::buildRecord(j3k::RecordId::S, params));
+    sendCounted(recordS);
     // The transmitter needs half a second between the records, and nothing
     // else may reach it in between: a second S record or a READ would be
-    // taken for part of this update. LOAD waits too, so the window does not
-    // show a set other than the one being sent.
-    const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen, ui->pushButtonLoad};
+    // taken for part of this update. LOAD and CHANGES (which can load a
+    // backup) wait too, so the window does not show a set other than the
+    // one being sent.
+    const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen, ui->pushButtonLoad,
+                                    m_changesButton};
     for (QWidget *w : commands)
         w->setEnabled(false);
     m_updatePending = true;
@@ -304,8 +312,10 @@ void MainWindow::on_pushButtonSend2_clicked()
     m_updatePending = false;
     for (QWidget *w : commands)
         w->setEnabled(true);
-    if (isComOpen)  // not when the port was lost meanwhile
+    if (isComOpen) {  // not when the port was lost meanwhile
         sendCounted(recordG);
+        m_review->updateSent(recordS, recordG);
+    }
     if (m_closeWhenUpdated) {
         m_closeWhenUpdated = false;
         close();
@@ -324,6 +334,7 @@ void MainWindow::readMyCom()
     j3k::ParamSet params = m_binding->read();
     const QList<int> set = m_decoder.feed(batch, params);
     m_binding->write(params, set);
+    m_review->framesApplied(params, set, m_decoder);
 }
 
 // A pulled adapter (or a closed pseudo-terminal) shows as a resource or read

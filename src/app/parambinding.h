@@ -20,6 +20,8 @@ public:
     void write(const j3k::ParamSet &params);                             // every parameter
     void write(const j3k::ParamSet &params, const QList<int> &indexes);  // just these
 
+    QWidget *widget(int index) const { return m_widgets[std::size_t(index)]; }
+
 private:
     void writeOne(const j3k::ParamSet &params, int index);
 

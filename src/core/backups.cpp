@@ -11,12 +11,13 @@ namespace j3k {
 
 namespace {
 
-std::optional<ParamSet> readBackup(const QString &path)
+// The backup's values laid over `base`, which gives what no file carries.
+std::optional<ParamSet> readBackup(const QString &path, const ParamSet &base)
 {
     const SmallFileRead file = readSmallFile(path);
     if (!file.ok())
         return std::nullopt;
-    return paramsFromFileText(QString::fromLatin1(file.bytes));
+    return paramsFromFileText(QString::fromLatin1(file.bytes), base);
 }
 
 }  // namespace
@@ -45,7 +46,8 @@ QStringList BackupStore::list() const
 BackupStore::Result BackupStore::add(const ParamSet &params, const QDateTime &when)
 {
     const QStringList existing = list();
-    if (!existing.isEmpty() && readBackup(existing.first()) == params)
+    // VERSION is in no file: only what a file holds can make a difference.
+    if (!existing.isEmpty() && readBackup(existing.first(), params) == params)
         return {};
     if (!QDir().mkpath(m_folder))
         return {{}, QStringLiteral("cannot create %1").arg(m_folder)};

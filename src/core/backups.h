@@ -33,7 +33,8 @@ public:
     };
 
     // Writes `params` as a new backup named for `when`
-    // ("2026-12-06_14-03-59.txt") unless they equal the newest one, then
+    // ("2026-12-06_14-03-59.txt") unless the newest one holds the same
+    // values (VERSION, which no file carries, aside), then
     // removes the oldest beyond the number to keep.
     Result add(const ParamSet &params, const QDateTime &when = QDateTime::currentDateTime());
 

@@ -87,6 +87,7 @@ constexpr bool tableIsSound()
     return true;
 }
 static_assert(tableIsSound(), "every used data byte names its parameter and only those do");
+static_assert(kFrames.size() == FrameTypeCount);
 
 using Indexes = std::array<std::array<int, 8>, kFrames.size()>;
 
@@ -145,6 +146,18 @@ void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
     }
 }
 
+DrRates ratesOf(const char *frame)
+{
+    static const ParamInfo &up = paramTable()[std::size_t(paramIndex(u"spinBox_79"))];
+    static const ParamInfo &down = paramTable()[std::size_t(paramIndex(u"spinBox_80"))];
+    DrRates rates;
+    for (std::size_t ch = 0; ch < rates.up.size(); ++ch) {
+        rates.up[ch] = std::clamp(int(uchar(frame[4 + ch])), up.min, up.max);
+        rates.down[ch] = std::clamp(int(uchar(frame[8 + ch])), down.min, down.max);
+    }
+    return rates;
+}
+
 }  // namespace
 
 QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates)
@@ -194,6 +207,7 @@ QByteArray encodeFrames(const ParamSet &params, const DrRates &rates)
 QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
 {
     QList<int> set;
+    m_lastTypes.clear();
     m_pending.append(chunk.data(), chunk.size());
     qsizetype start = 0;
     for (;;) {
@@ -225,6 +239,9 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
         if (f >= 0) {
             applyFrame(f, p, params, set);
             m_typesSeen.set(std::size_t(f));
+            m_lastTypes.append(kFrames[std::size_t(f)].type);
+            if (kFrames[std::size_t(f)].data[0].xform == Xform::DrUp)
+                m_rates = ratesOf(p);
             start += FrameLength;
         } else {
             start += 1;

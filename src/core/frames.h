@@ -79,9 +79,19 @@ public:
     // decoder was made or reset(); FrameTypeCount once a READ is answered.
     int typesSeen() const { return int(m_typesSeen.count()); }
 
+    // The types of the frames the last feed() applied, in order.
+    const QList<quint8> &lastTypes() const { return m_lastTypes; }
+
+    // Every channel's D/R rates as the last 0xA5 frame applied carried
+    // them, each clamped into the rates' range: what the transmitter holds
+    // beside the one pair the editor shows.
+    const DrRates &rates() const { return m_rates; }
+
 private:
     std::bitset<FrameTypeCount> m_typesSeen;
     QByteArray m_pending;
+    QList<quint8> m_lastTypes;
+    DrRates m_rates;
     bool m_afterFailed = false;  // m_pending starts at byte 1 of a failed frame
     int m_frameCount = 0;
 };

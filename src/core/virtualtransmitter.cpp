@@ -129,6 +129,8 @@ QString VirtualTransmitter::storeRecord(QByteArrayView record)
     const ParamSet before = m_params;
     const DrRates ratesBefore = m_rates;
     applyRecord(isS ? RecordId::S : RecordId::G, QString::fromLatin1(record), m_params);
+    for (const int i : m_kept)
+        m_params.set(i, before.value(i));
 
     static const int drChannel = paramIndex(u"comboBox_2");
     static const int drUp = paramIndex(u"spinBox_79");

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QStringList>
 
 namespace j3k {
@@ -34,6 +35,11 @@ public:
     // Between "OK" and "DIS".
     bool isLinked() const { return m_linked; }
 
+    // From now on records leave this parameter as it is, the way a
+    // transmitter that refuses a value would: for trying what the editor
+    // says when an UPDATE does not take.
+    void keepUnchanged(int index) { m_kept.append(index); }
+
 private:
     // The length of the message at the start of `text` once it is whole,
     // 0 while it may still become one, -1 when it cannot.
@@ -45,6 +51,7 @@ private:
     ParamSet m_params;
     DrRates m_rates;
     bool m_linked = false;
+    QList<int> m_kept;
 };
 
 }  // namespace j3k

@@ -18,6 +18,7 @@ public:
     QString errorString() const { return m_pty.errorString(); }
     QString slavePath() const { return m_pty.slavePath(); }
     const j3k::VirtualTransmitter &transmitter() const { return m_transmitter; }
+    j3k::VirtualTransmitter &transmitter() { return m_transmitter; }
 
 Q_SIGNALS:
     // One line for each message understood (or bytes skipped).

@@ -1,0 +1,207 @@
+#include "dlgchanges.h"
+
+#include "smallfile.h"
+
+#include "mainwindow.h"
+#include "paramtext.h"
+#include "smallfile.h"
+#include "transmitterreview.h"
+#include "transmitterstate.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// A file's text, or nothing when it cannot be read; read as LOAD reads.
+std::optional<QString> fileText(const QString &path)
+{
+    const j3k::SmallFileRead file = j3k::readSmallFile(path);
+    if (!file.ok())
+        return std::nullopt;
+    return QString::fromLatin1(file.bytes);
+}
+
+QTreeWidget *table(const QStringList &headers, const char *name)
+{
+    auto *t = new QTreeWidget;
+    t->setObjectName(QLatin1String(name));
+    t->setHeaderLabels(headers);
+    t->setRootIsDecorated(false);
+    t->setUniformRowHeights(true);
+    t->setAlternatingRowColors(true);
+    t->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return t;
+}
+
+QPushButton *button(const QString &text, const char *name)
+{
+    auto *b = new QPushButton(text);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
+    : QDialog(parent)
+    , m_review(review)
+    , m_load(std::move(load))
+    , m_heading(new QLabel)
+    , m_rows(table({tr("Parameter"), tr("Transmitter"), tr("Editor")}, "changesTable"))
+    , m_putBack(button(tr("Put back the transmitter's values"), "putBackButton"))
+    , m_toTransmitter(button(tr("Compare with the transmitter"), "compareTransmitterButton"))
+    , m_backups(table({tr("Backup"), tr("Differs from the editor by")}, "backupList"))
+    , m_loadBackup(button(tr("Load backup"), "loadBackupButton"))
+{
+    setWindowTitle(tr("CHANGES"));
+    m_heading->setObjectName(QStringLiteral("heading"));
+    m_heading->setWordWrap(true);
+    QPushButton *toFile = button(tr("Compare with a file..."), "compareFileButton");
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(m_putBack);
+    commands->addStretch();
+    commands->addWidget(toFile);
+    commands->addWidget(m_toTransmitter);
+
+    auto *backupsLabel = new QLabel(
+        tr("Backups of earlier READs, newest first, in %1").arg(QDir::toNativeSeparators(m_review.backups().folder())));
+    backupsLabel->setWordWrap(true);
+    backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
+    close->addButton(m_loadBackup, QDialogButtonBox::ActionRole);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_rows, 3);
+    layout->addLayout(commands);
+    layout->addSpacing(8);
+    layout->addWidget(backupsLabel);
+    layout->addWidget(m_backups, 2);
+    layout->addWidget(close);
+
+    connect(m_putBack, &QPushButton::clicked, this, &DlgChanges::putBack);
+    connect(toFile, &QPushButton::clicked, this, &DlgChanges::compareWithFile);
+    connect(m_toTransmitter, &QPushButton::clicked, this, &DlgChanges::compareWithTransmitter);
+    connect(m_loadBackup, &QPushButton::clicked, this, &DlgChanges::loadBackup);
+    connect(m_backups, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_loadBackup->setEnabled(!m_backups->selectedItems().isEmpty()); });
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    resize(560, 520);
+    showRows();
+    showBackups();
+}
+
+void DlgChanges::showRows()
+{
+    const j3k::ParamSet editor = m_review.editor();
+    const QList<j3k::ParamChange> changes
+        = m_file ? j3k::compareParams(*m_file, editor, j3k::recordParams()) : m_review.changes();
+    m_rows->clear();
+    for (const j3k::ParamChange &c : changes) {
+        new QTreeWidgetItem(m_rows,
+                            {j3k::paramLabel(c.index), j3k::valueText(c.index, c.a), j3k::valueText(c.index, c.b)});
+    }
+    m_rows->headerItem()->setText(1, m_file ? QFileInfo(m_fileName).fileName() : tr("Transmitter"));
+
+    const auto n = changes.size();
+    if (m_file) {
+        m_heading->setText(n == 0   ? tr("%1 holds what the editor shows.").arg(m_fileName)
+                           : n == 1 ? tr("%1 differs from the editor in 1 value.").arg(m_fileName)
+                                    : tr("%1 differs from the editor in %2 values.").arg(m_fileName).arg(n));
+    } else if (!m_review.hasReported()) {
+        m_heading->setText(tr("The transmitter has not been read: open its port and READ first."));
+    } else {
+        m_heading->setText(n == 0   ? tr("The editor shows what the transmitter holds.")
+                           : n == 1 ? tr("An UPDATE would change 1 value:")
+                                    : tr("An UPDATE would change %1 values:").arg(n));
+    }
+    m_putBack->setEnabled(!m_file && n > 0);
+    m_toTransmitter->setEnabled(m_file.has_value());
+}
+
+void DlgChanges::showBackups()
+{
+    const j3k::ParamSet editor = m_review.editor();
+    m_backups->clear();
+    const QStringList paths = m_review.backups().list();
+    for (const QString &path : paths) {
+        const QString stem = QFileInfo(path).completeBaseName();
+        const QDateTime when = QDateTime::fromString(stem.left(19), QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+        const std::optional<QString> text = fileText(path);
+        const std::optional<j3k::ParamSet> params = text ? j3k::paramsFromFileText(*text, editor) : std::nullopt;
+        QString differs = tr("not a parameter file");
+        if (params) {
+            const auto n = j3k::compareParams(*params, editor, j3k::recordParams()).size();
+            differs = n == 1 ? tr("1 parameter") : tr("%1 parameters").arg(n);
+        }
+        auto *item = new QTreeWidgetItem(
+            m_backups, {when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : stem, differs});
+        item->setData(0, Qt::UserRole, path);
+        item->setToolTip(0, QDir::toNativeSeparators(path));
+    }
+    m_loadBackup->setEnabled(false);
+}
+
+void DlgChanges::compareWithFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Compare with a parameter file"), QStringLiteral("./"),
+                                                      MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
+    if (path.isEmpty())
+        return;
+    const std::optional<QString> text = fileText(path);
+    if (!text) {
+        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("不能读取指定的文件"));
+        return;
+    }
+    const std::optional<j3k::ParamSet> params = j3k::paramsFromFileText(*text, m_review.editor());
+    if (!params) {
+        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("文件格式不正确"));
+        return;
+    }
+    m_file = params;
+    m_fileName = QDir::toNativeSeparators(path);
+    showRows();
+}
+
+void DlgChanges::compareWithTransmitter()
+{
+    m_file.reset();
+    showRows();
+}
+
+void DlgChanges::putBack()
+{
+    m_review.putBack();
+    showRows();
+    showBackups();
+}
+
+void DlgChanges::loadBackup()
+{
+    const QList<QTreeWidgetItem *> chosen = m_backups->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    const QString path = chosen.first()->data(0, Qt::UserRole).toString();
+    const std::optional<QString> text = fileText(path);
+    if (!text) {
+        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("不能读取指定的文件"));
+        return;
+    }
+    if (m_load(*text)) {
+        showRows();
+        showBackups();
+    }
+}

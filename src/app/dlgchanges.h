@@ -1,0 +1,50 @@
+#pragma once
+
+#include "paramset.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class TransmitterReview;
+
+// The review of changes: what an UPDATE would change, parameter by
+// parameter, with the transmitter's value beside the editor's; or the same
+// against any parameter file; and the backups of earlier READs, each with
+// how far it is from the editor, to load one back.
+class DlgChanges : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Loads a parameter file's text into the editor the way LOAD does;
+    // false when it was refused.
+    using Loader = std::function<bool(const QString &text)>;
+
+    DlgChanges(TransmitterReview &review, Loader load, QWidget *parent = nullptr);
+
+private:
+    void compareWithFile();
+    void compareWithTransmitter();
+    void putBack();
+    void loadBackup();
+    void showRows();
+    void showBackups();
+
+    TransmitterReview &m_review;
+    Loader m_load;
+    std::optional<j3k::ParamSet> m_file;  // compared with this file rather than the transmitter
+    QString m_fileName;
+
+    QLabel *m_heading;
+    QTreeWidget *m_rows;
+    QPushButton *m_putBack;
+    QPushButton *m_toTransmitter;
+    QTreeWidget *m_backups;
+    QPushButton *m_loadBackup;
+};
