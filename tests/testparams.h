@@ -5,6 +5,7 @@
 #include "frames.h"
 #include "paramset.h"
 
+#include <QFile>
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
@@ -98,4 +99,17 @@ inline QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00
     for (int k = 0; k < data.size(); ++k)
         f[4 + k] = char(data[k]);
     return f;
+}
+
+// The file's path, or empty when it could not be written.
+inline QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
+}
+
+inline QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }

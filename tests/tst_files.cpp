@@ -1,5 +1,6 @@
 // SAVE and LOAD from the user's side: the dialogs, the bytes on disk and the
-// widgets afterwards.
+// widgets afterwards, also when pointed at a disk that takes no more, a FIFO,
+// an endless device, a huge sparse file or a path typed in by hand.
 #include "dlgload.h"
 #include "mainwindow.h"
 #include "modalscript.h"
@@ -9,12 +10,18 @@
 #include "windowtest.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace j3k;
 
@@ -25,17 +32,17 @@ class tst_Files : public QObject
 private Q_SLOTS:
     void init();
     void saveTakesValuesAtTheClick();
-    void saveFailureChangesNothing_data();
-    void saveFailureChangesNothing();
     void saveThenLoad();
     void loadRefusesGarbage_data();
     void loadRefusesGarbage();
-    void loadDialogShows_data();
-    void loadDialogShows();
+    void hexDumpPreview();
+    void saveFailureLeavesTarget_data();
+    void saveFailureLeavesTarget();
+    void loadReadsOnlySmallFiles_data();
+    void loadReadsOnlySmallFiles();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    QStringList entries() const { return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
     void run(QAbstractButton *command, ModalScript &script);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -66,27 +73,6 @@ void tst_Files::saveTakesValuesAtTheClick()
     });
     run(button(w, "pushButtonSave"), script);
     QCOMPARE(contentsOf(path(QStringLiteral("start.txt"))), kStartFile);
-}
-
-void tst_Files::saveFailureChangesNothing_data()
-{
-    QTest::addColumn<QString>("target");  // below the test's folder, which holds "plain"
-    QTest::newRow("folder is a file") << "plain/out.txt";
-    QTest::newRow("folder missing") << "missing/out.txt";
-}
-
-void tst_Files::saveFailureChangesNothing()
-{
-    QFETCH(QString, target);
-    QVERIFY(!writeFile(path(QStringLiteral("plain")), "kept").isEmpty());
-    MainWindow w;
-    MessageSeen box;
-    ModalScript script;
-    script.then("QFileDialog", chooseFile(path(target))).then("QMessageBox", press(QMessageBox::Ok, &box));
-    run(button(w, "pushButtonSave"), script);
-    QCOMPARE(box.text, QStringLiteral("不能写入指定的文件"));
-    QCOMPARE(entries(), QStringList{"plain"});
-    QCOMPARE(contentsOf(path(QStringLiteral("plain"))), QByteArray("kept"));
 }
 
 void tst_Files::saveThenLoad()
@@ -142,38 +128,119 @@ void tst_Files::loadRefusesGarbage()
     QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
 }
 
-// The file's length, the preview, and the text the dialog hands to LOAD.
-void tst_Files::loadDialogShows_data()
+// BIT turns a file holding a hex dump into the text it stands for.
+void tst_Files::hexDumpPreview()
 {
-    QTest::addColumn<QByteArray>("content");  // null: the file is gone before it is read
-    QTest::addColumn<QStringList>("shown");
-    const QString file = QString::fromLatin1(kStartFile);
-    QTest::newRow("parameter file") << kStartFile << QStringList{"文件长度：162B", file.left(16), file};
-    QTest::newRow("hex dump") << QByteArray("53 30 30") << QStringList{"文件长度：8B", "S00", "S00"};
-    QTest::newRow("unreadable") << QByteArray() << QStringList{"file length：0", "", ""};
+    const QString file = writeFile(path(QStringLiteral("dump.txt")), "53 30 30");
+    DlgLoad dlg;
+    ModalScript script;
+    script.then("QFileDialog", chooseFile(file));
+    run(child<QToolButton>(dlg, "toolButton"), script);
+    QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S00"));
+    QCOMPARE(dlg.getContext(), QStringLiteral("S00"));
 }
 
-void tst_Files::loadDialogShows()
+void tst_Files::saveFailureLeavesTarget_data()
 {
+    QTest::addColumn<bool>("fifo");  // else a file, saved over under a file size limit of 100 bytes
+    QTest::newRow("file size limit below 162 bytes") << false;
+    QTest::newRow("FIFO") << true;
+}
+
+void tst_Files::saveFailureLeavesTarget()
+{
+    QFETCH(bool, fifo);
+    const QString target = path(QStringLiteral("target"));
+    const QByteArray old = (kTemplateS + kTemplateG).toLatin1();
+    QVERIFY(fifo ? mkfifo(qPrintable(target), 0600) == 0 : !writeFile(target, old).isEmpty());
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    std::signal(SIGXFSZ, SIG_IGN);  // so the write fails with EFBIG, as on a full disk
+
+    MainWindow w;
+    MessageSeen box;
+    ModalScript script;
+    script.then("QFileDialog", chooseFile(target)).then("QMessageBox", [&](QWidget *replace) {
+        if (!fifo)
+            setrlimit(RLIMIT_FSIZE, &small);
+        press(QMessageBox::Yes)(replace);
+    });
+    script.then("QMessageBox", press(QMessageBox::Ok, &box));
+    button(w, "pushButtonSave")->click();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    QVERIFY(script.done());
+    QCOMPARE(box.text, QStringLiteral("不能写入指定的文件"));
+    QVERIFY(!box.details.isEmpty());
+    // The FIFO is never opened: that would wait for a writer forever.
+    QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
+}
+
+void tst_Files::loadReadsOnlySmallFiles_data()
+{
+    QTest::addColumn<QString>("name");  // made here: "fifo", "sparse" (1 GiB) or a file of `content`
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("typed");        // typed into the file box, else browsed to
+    QTest::addColumn<QString>("length");    // the length label; empty when refused
+    QTest::addColumn<QString>("expected");  // the text handed to LOAD, or part of the refusal's reason
+
+    const QByteArray atBound(65536, 'S');
+    QTest::newRow("typed parameter file") << "file" << kStartFile << true << "文件长度：162B" << kStartS + kStartG;
+    QTest::newRow("size in bytes") << "file" << QByteArray("S\xc3\xa9") << false << "文件长度：3B"
+                                   << "Sé";
+    QTest::newRow("64 KiB") << "file" << atBound << true << "文件长度：65536B" << QString(atBound);
+    QTest::newRow("a byte more") << "file" << atBound + 'S' << true << QString() << "65537 bytes";
+    QTest::newRow("1 GiB sparse") << "sparse" << QByteArray() << false << QString() << "1073741824 bytes";
+    QTest::newRow("FIFO without writer") << "fifo" << QByteArray() << false << QString() << "not a regular";
+    QTest::newRow("/dev/zero") << "/dev/zero" << QByteArray() << true << QString() << "not a regular";
+}
+
+void tst_Files::loadReadsOnlySmallFiles()
+{
+    QFETCH(QString, name);
     QFETCH(QByteArray, content);
-    QFETCH(QStringList, shown);
-    const QString file = writeFile(path(QStringLiteral("chosen.txt")), content);
+    QFETCH(bool, typed);
+    QFETCH(QString, length);
+    QFETCH(QString, expected);
+    const QString file = QDir::current().absoluteFilePath(name);
+    if (name == u"fifo")
+        QCOMPARE(mkfifo(qPrintable(file), 0600), 0);
+    else if (!file.startsWith(u"/dev/"))
+        QVERIFY(!writeFile(file, content).isEmpty());
+    if (name == u"sparse")
+        QVERIFY(QFile::resize(file, qint64(1) << 30));
+
     DlgLoad dlg;
     MessageSeen box;
     ModalScript script;
-    script.then("QFileDialog", [&](QWidget *dialog) {
-        chooseFile(file)(dialog);
-        if (content.isNull())
-            QFile::remove(file);
-    });
-    if (content.isNull())
+    if (!typed)
+        script.then("QFileDialog", chooseFile(file));
+    if (length.isEmpty())
         script.then("QMessageBox", press(QMessageBox::Ok, &box));
-    run(child<QToolButton>(dlg, "toolButton"), script);
-    QStringList seen{child<QLabel>(dlg, "labelFileLength")->text(),
-                     child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), dlg.getContext()};
-    if (content.isNull())
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+    if (typed)
+        child<QLineEdit>(dlg, "lineEdit")->setText(file);
+    else
+        child<QToolButton>(dlg, "toolButton")->click();
+    child<QAbstractButton>(dlg, "pushButtonOK")->click();
+    getrusage(RUSAGE_SELF, &after);
+
+    QVERIFY(script.done());
+    QVERIFY2(clock.elapsed() < 1000, "time grew with the file");
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
+    if (length.isEmpty()) {
         QCOMPARE(box.text, QStringLiteral("不能读取指定的文件"));
-    QCOMPARE(seen, shown);
+        QVERIFY2(box.details.contains(expected), qPrintable(box.details));
+    } else {
+        QCOMPARE(child<QLabel>(dlg, "labelFileLength")->text(), length);
+    }
+    QCOMPARE(dlg.getContext(), length.isEmpty() ? QString() : expected);
 }
 
 QTEST_MAIN(tst_Files)

@@ -41,8 +41,8 @@ private:
     // a transmitter in this process can answer.
     Run ctl(const QStringList &args);
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    void put(const QString &name, const QByteArray &bytes);
-    QByteArray contents(const QString &name) const;
+    void put(const QString &name, const QByteArray &bytes) { QVERIFY(!writeFile(path(name), bytes).isEmpty()); }
+    QByteArray contents(const QString &name) const { return contentsOf(path(name)); }
 
     QTemporaryDir m_dir;
 };
@@ -67,19 +67,6 @@ tst_J3kctl::Run tst_J3kctl::ctl(const QStringList &args)
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-void tst_J3kctl::put(const QString &name, const QByteArray &bytes)
-{
-    QFile f(path(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray tst_J3kctl::contents(const QString &name) const
-{
-    QFile f(path(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void tst_J3kctl::jsonRoundTrip()

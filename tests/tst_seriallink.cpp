@@ -1,6 +1,7 @@
 // The editor on a serial line, with the test at the transmitter's end of a
 // pseudo-terminal: the exact bytes that go out, what incoming frames do to
-// the window, and ports that fail or vanish.
+// the window, ports that fail or vanish, and UPDATE against clicks at the
+// wrong moment.
 #include "mainwindow.h"
 #include "modalscript.h"
 #include "parambinding.h"
@@ -11,9 +12,11 @@
 #include "ptywire.h"
 #endif
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QSerialPort>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -63,6 +66,8 @@ private Q_SLOTS:
     void session();
     void closingWindowSendsNoNotice();
     void unplug();
+    void duringThePause_data();
+    void duringThePause();
 #endif
     void openFailures_data();
     void openFailures();
@@ -123,19 +128,11 @@ void tst_SerialLink::session()
         ParamSet(), {"spinBox=1", "spinBox_3=1", "spinBox_4=1", "doubleSpinBox=111", "spinBox_45=3", "spinBox_46=300"});
     QCOMPARE(differences(ParamBinding(&w).read(), read), QString());
 
-    // UPDATE: S, half a second with the commands locked, then G.
-    QList<bool> enabledBetween;
-    QTimer::singleShot(250, &w, [&] {
-        for (const char *name : {"pushButtonRead", "pushButtonSend2", "pushButtonOpen"})
-            enabledBetween << button(w, name)->isEnabled();
-    });
+    // UPDATE: S, then G, each counted.
     button(w, "pushButtonSend2")->click();
     const QByteArray update = paramFileBytes(read);
     QTRY_COMPARE(wire.received, "OKRRR" + update);
-    QCOMPARE(enabledBetween, (QList<bool>{false, false, false}));
     QCOMPARE(statusLine(w), openLine(port, 165, received));
-    const qint64 gap = wire.arrival(5 + 81) - wire.arrival(5 + 80);
-    QVERIFY2(gap >= 500'000'000, qPrintable(QStringLiteral("%1 ns between the records").arg(gap)));
 
     // Half a frame, then close: DIS goes out, the counts stay.
     QVERIFY(wire.pty.write(frame(0x44, {1, 1, 1, 1, 1, 1, 1, 1}).left(5)));
@@ -193,6 +190,80 @@ void tst_SerialLink::unplug()
     PtyWire second;
     QVERIFY(openOn(w, second));
     QTRY_COMPARE(second.received, QByteArray("OK"));
+    QCOMPARE(script.unexpected(), QStringList());
+}
+void tst_SerialLink::duringThePause_data()
+{
+    QTest::addColumn<QString>("action");  // what the user or the line does 200 ms after the click
+    QTest::addColumn<bool>("gSent");
+    QTest::newRow("values edited") << "edit" << true;
+    QTest::newRow("LOAD clicked") << "load" << true;
+    QTest::newRow("window closed") << "close" << true;
+    QTest::newRow("port unplugged") << "unplug" << false;
+}
+
+void tst_SerialLink::duringThePause()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, gSent);
+    QRandomGenerator rng(1010);
+    const ParamSet clicked = randomParams(rng);
+    QTemporaryDir dir;
+    const QString other = writeFile(dir.filePath(QStringLiteral("other.txt")), paramFileBytes(opposite(clicked)));
+    QVERIFY(!other.isEmpty());
+
+    MainWindow w;
+    ParamBinding(&w).write(clicked);
+    w.show();
+    PtyWire wire;
+    QVERIFY2(wire.pty.isOpen(), qPrintable(wire.pty.errorString()));
+    choosePort(w, wire.pty.slavePath());
+    button(w, "pushButtonOpen")->click();
+    QTRY_COMPARE(wire.received, QByteArray("OK"));
+
+    ModalScript script;
+    MessageSeen box;
+    QList<bool> enabled;          // READ, UPDATE, OPEN and LOAD in the pause
+    bool shownAfterClose = true;  // the update ends before the window does
+    QTimer::singleShot(200, &w, [&] {
+        for (const char *name : {"pushButtonRead", "pushButtonSend2", "pushButtonOpen", "pushButtonLoad"})
+            enabled << button(w, name)->isEnabled();
+        if (action == u"edit") {
+            ParamBinding(&w).write(opposite(clicked));
+        } else if (action == u"load") {
+            script.then("DlgLoad", click("toolButton")).then("QFileDialog", chooseFile(other));
+            script.then("DlgLoad", click("pushButtonOK"));
+            button(w, "pushButtonLoad")->click();
+        } else if (action == u"close") {
+            w.close();
+            shownAfterClose = w.isVisible();
+        } else {
+            script.then("QMessageBox", press(QMessageBox::Ok, &box));
+            wire.pty.closeMaster();
+        }
+    });
+    if (action == u"close") {
+        // Only a running application quits when its last window closes.
+        QTimer::singleShot(0, &w, [&] { button(w, "pushButtonSend2")->click(); });
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);
+        qApp->exec();
+        QVERIFY(!w.isVisible());
+    } else {
+        button(w, "pushButtonSend2")->click();
+    }
+
+    const QByteArray sent = paramFileBytes(clicked);
+    QTRY_COMPARE(wire.received, "OK" + (gSent ? sent : sent.first(RecordLength)));
+    if (gSent) {
+        const qint64 gap = wire.arrival(2 + RecordLength) - wire.arrival(1 + RecordLength);
+        // Stamped when the test reads the line, which may come a few ms late.
+        QVERIFY2(gap >= 490'000'000, qPrintable(QStringLiteral("%1 ns between the records").arg(gap)));
+    } else {
+        QTRY_VERIFY(script.done());
+        QVERIFY2(box.details.startsWith(QStringLiteral("UPDATE is incomplete")), qPrintable(box.details));
+    }
+    QCOMPARE(enabled, QList<bool>(4, false));
+    QVERIFY(shownAfterClose);
     QCOMPARE(script.unexpected(), QStringList());
 }
 #endif

@@ -53,16 +53,3 @@ inline void choosePort(const QWidget &window, const QString &port)
     box->addItem(port);
     box->setCurrentIndex(box->count() - 1);
 }
-
-// The file's path, or empty when it could not be written.
-inline QString writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() ? path : QString();
-}
-
-inline QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
