@@ -206,19 +206,13 @@ private Q_SLOTS:
         }
     }
 
+    // What BIT shows of a file, and reads back from a dump.
     void hexDump()
     {
         QCOMPARE(BgComm::ByteArrayToHexString("\x5A\xA5\x01"), QStringLiteral("5A A5 01 "));
-        QRandomGenerator rng(20240611);
-        for (int round = 0; round < 100; ++round) {
-            QByteArray bytes(rng.bounded(1, 64), '\0');
-            for (char &b : bytes)
-                b = char(rng.bounded(256));
-            bool ok = false;
-            QCOMPARE(BgComm::HexStringToByteArray(BgComm::ByteArrayToHexString(bytes).toLower(), &ok), bytes);
-            QVERIFY(ok);
-        }
-        bool ok = true;
+        bool ok = false;
+        QCOMPARE(BgComm::HexStringToByteArray(QStringLiteral(" 5a\tA5 01 "), &ok), QByteArray("\x5A\xA5\x01"));
+        QVERIFY(ok);
         QCOMPARE(BgComm::HexStringToByteArray(QStringLiteral("5A 100"), &ok), QByteArray());
         QVERIFY(!ok);
     }

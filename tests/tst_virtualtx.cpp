@@ -86,18 +86,6 @@ private Q_SLOTS:
             QCOMPARE(shown.value(u"spinBox_80"), ch == 2 ? 22 : 100);
         }
     }
-
-    void recordLog()
-    {
-        VirtualTransmitter tx;
-        const ParamSet s = applied(ParamSet(), {"spinBox_9=10", "doubleSpinBox=95"});
-        QCOMPARE(tx.feed(buildRecord(RecordId::S, s).toLatin1()).log,
-                 QStringList{"S record: SUB-TRIM CH1 0 -> 10, TX-ALARM (V) 11.1 -> 9.5"});
-        const ParamSet g = applied(ParamSet(), {"comboBox_2=2", "spinBox_79=64", "comboBox_5=1"});
-        QCOMPARE(tx.feed(buildRecord(RecordId::G, g).toLatin1()).log,
-                 QStringList{"G record: D/R CH CH1 -> CH3, ELEVON MIX OFF -> OPEN, D/R CH3 up 100 -> 64, down "
-                             "100 -> 100"});
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_VirtualTx)
