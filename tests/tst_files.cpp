@@ -30,218 +30,206 @@ class tst_Files : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void saveTakesValuesAtTheClick();
-    void saveThenLoad();
-    void loadRefusesGarbage_data();
-    void loadRefusesGarbage();
-    void hexDumpPreview();
-    void saveFailureLeavesTarget_data();
-    void saveFailureLeavesTarget();
-    void loadReadsOnlySmallFiles_data();
-    void loadReadsOnlySmallFiles();
+
+    void init()
+    {
+        freshSettings();
+        // The file dialogs start in "./": a fresh folder for every test.
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+    }
+
+    void saveTakesValuesAtTheClick()
+    {
+        MainWindow w;
+        ModalScript script;
+        script.then("QFileDialog", [&](QWidget *dialog) {
+            child<QSpinBox>(w, "spinBox_9")->setValue(50);  // too late for this SAVE
+            chooseFile(path(QStringLiteral("start.txt")))(dialog);
+        });
+        run(button(w, "pushButtonSave"), script);
+        QCOMPARE(contentsOf(path(QStringLiteral("start.txt"))), kStartFile);
+    }
+
+    void saveThenLoad()
+    {
+        QRandomGenerator rng(3141);
+        MainWindow saver;
+        ParamBinding(&saver).write(randomParams(rng));
+        const ParamSet shown = ParamBinding(&saver).read();
+        const QString file = path(QStringLiteral("saved.txt"));
+        {
+            ModalScript saving;  // one script at a time
+            saving.then("QFileDialog", chooseFile(file));
+            run(button(saver, "pushButtonSave"), saving);
+        }
+        QCOMPARE(contentsOf(file), paramFileBytes(shown));
+
+        MainWindow loader;
+        child<QSpinBox>(loader, "spinBox_46")->setValue(4321);  // VERSION is in neither record
+        ModalScript loading;
+        loading.then("DlgLoad", click("toolButton")).then("QFileDialog", chooseFile(file));
+        loading.then("DlgLoad", click("pushButtonOK"));
+        run(button(loader, "pushButtonLoad"), loading);
+        QCOMPARE(differences(ParamBinding(&loader).read(), applied(shown, {"spinBox_46=4321"})), QString());
+    }
+
+    void loadRefusesGarbage_data()
+    {
+        QTest::addColumn<QString>("content");  // null: OK without choosing a file
+        const QString start = kStartS + kStartG;
+        QTest::newRow("OK without a file") << QString();
+        QTest::newRow("empty file") << QStringLiteral("");
+        QTest::newRow("one character short") << start.chopped(1);
+        QTest::newRow("not hex") << with(start, 30, QStringLiteral("x"));
+        QTest::newRow("wrong record letter") << with(start, 81, QStringLiteral("S"));
+    }
+
+    void loadRefusesGarbage()
+    {
+        QFETCH(QString, content);
+        MainWindow w;
+        QRandomGenerator rng(27);
+        ParamBinding(&w).write(randomParams(rng));
+        const ParamSet before = ParamBinding(&w).read();
+        MessageSeen box;
+        ModalScript script;
+        if (!content.isNull()) {
+            const QString file = writeFile(path(QStringLiteral("bad.txt")), content.toLatin1());
+            script.then("DlgLoad", click("toolButton")).then("QFileDialog", chooseFile(file));
+        }
+        script.then("DlgLoad", click("pushButtonOK")).then("QMessageBox", press(QMessageBox::Ok, &box));
+        run(button(w, "pushButtonLoad"), script);
+        QCOMPARE(box.text, QStringLiteral("文件格式不正确"));
+        QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
+    }
+
+    // BIT turns a file holding a hex dump into the text it stands for.
+    void hexDumpPreview()
+    {
+        const QString file = writeFile(path(QStringLiteral("dump.txt")), "53 30 30");
+        DlgLoad dlg;
+        ModalScript script;
+        script.then("QFileDialog", chooseFile(file));
+        run(child<QToolButton>(dlg, "toolButton"), script);
+        QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S00"));
+        QCOMPARE(dlg.getContext(), QStringLiteral("S00"));
+    }
+
+    void saveFailureLeavesTarget_data()
+    {
+        QTest::addColumn<bool>("fifo");  // else a file, saved over under a file size limit of 100 bytes
+        QTest::newRow("file size limit below 162 bytes") << false;
+        QTest::newRow("FIFO") << true;
+    }
+
+    void saveFailureLeavesTarget()
+    {
+        QFETCH(bool, fifo);
+        const QString target = path(QStringLiteral("target"));
+        const QByteArray old = (kTemplateS + kTemplateG).toLatin1();
+        QVERIFY(fifo ? mkfifo(qPrintable(target), 0600) == 0 : !writeFile(target, old).isEmpty());
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        std::signal(SIGXFSZ, SIG_IGN);  // so the write fails with EFBIG, as on a full disk
+
+        MainWindow w;
+        MessageSeen box;
+        ModalScript script;
+        script.then("QFileDialog", chooseFile(target)).then("QMessageBox", [&](QWidget *replace) {
+            if (!fifo)
+                setrlimit(RLIMIT_FSIZE, &small);
+            press(QMessageBox::Yes)(replace);
+        });
+        script.then("QMessageBox", press(QMessageBox::Ok, &box));
+        button(w, "pushButtonSave")->click();
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+        QVERIFY(script.done());
+        QCOMPARE(box.text, QStringLiteral("不能写入指定的文件"));
+        QVERIFY(!box.details.isEmpty());
+        // The FIFO is never opened: that would wait for a writer forever.
+        QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
+    }
+
+    void loadReadsOnlySmallFiles_data()
+    {
+        QTest::addColumn<QString>("name");  // made here: "fifo", "sparse" (1 GiB) or a file of `content`
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("typed");        // typed into the file box, else browsed to
+        QTest::addColumn<QString>("length");    // the length label; empty when refused
+        QTest::addColumn<QString>("expected");  // the text handed to LOAD, or part of the refusal's reason
+
+        const QByteArray atBound(65536, 'S');
+        QTest::newRow("typed parameter file") << "file" << kStartFile << true << "文件长度：162B" << kStartS + kStartG;
+        QTest::newRow("size in bytes") << "file" << QByteArray("S\xc3\xa9") << false << "文件长度：3B"
+                                       << "Sé";
+        QTest::newRow("64 KiB") << "file" << atBound << true << "文件长度：65536B" << QString(atBound);
+        QTest::newRow("a byte more") << "file" << atBound + 'S' << true << QString() << "65537 bytes";
+        QTest::newRow("1 GiB sparse") << "sparse" << QByteArray() << false << QString() << "1073741824 bytes";
+        QTest::newRow("FIFO without writer") << "fifo" << QByteArray() << false << QString() << "not a regular";
+        QTest::newRow("/dev/zero") << "/dev/zero" << QByteArray() << true << QString() << "not a regular";
+    }
+
+    void loadReadsOnlySmallFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, typed);
+        QFETCH(QString, length);
+        QFETCH(QString, expected);
+        const QString file = QDir::current().absoluteFilePath(name);
+        if (name == u"fifo")
+            QCOMPARE(mkfifo(qPrintable(file), 0600), 0);
+        else if (!file.startsWith(u"/dev/"))
+            QVERIFY(!writeFile(file, content).isEmpty());
+        if (name == u"sparse")
+            QVERIFY(QFile::resize(file, qint64(1) << 30));
+
+        DlgLoad dlg;
+        MessageSeen box;
+        ModalScript script;
+        if (!typed)
+            script.then("QFileDialog", chooseFile(file));
+        if (length.isEmpty())
+            script.then("QMessageBox", press(QMessageBox::Ok, &box));
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer clock;
+        clock.start();
+        if (typed)
+            child<QLineEdit>(dlg, "lineEdit")->setText(file);
+        else
+            child<QToolButton>(dlg, "toolButton")->click();
+        child<QAbstractButton>(dlg, "pushButtonOK")->click();
+        getrusage(RUSAGE_SELF, &after);
+
+        QVERIFY(script.done());
+        QVERIFY2(clock.elapsed() < 1000, "time grew with the file");
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
+        if (length.isEmpty()) {
+            QCOMPARE(box.text, QStringLiteral("不能读取指定的文件"));
+            QVERIFY2(box.details.contains(expected), qPrintable(box.details));
+        } else {
+            QCOMPARE(child<QLabel>(dlg, "labelFileLength")->text(), length);
+        }
+        QCOMPARE(dlg.getContext(), length.isEmpty() ? QString() : expected);
+    }
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    void run(QAbstractButton *command, ModalScript &script);
+    void run(QAbstractButton *command, ModalScript &script)
+    {
+        command->click();
+        QVERIFY(script.done());
+        QCOMPARE(script.unexpected(), QStringList());
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
-
-void tst_Files::init()
-{
-    freshSettings();
-    // The file dialogs start in "./": a fresh folder for every test.
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(m_dir->path()));
-}
-
-void tst_Files::run(QAbstractButton *command, ModalScript &script)
-{
-    command->click();
-    QVERIFY(script.done());
-    QCOMPARE(script.unexpected(), QStringList());
-}
-
-void tst_Files::saveTakesValuesAtTheClick()
-{
-    MainWindow w;
-    ModalScript script;
-    script.then("QFileDialog", [&](QWidget *dialog) {
-        child<QSpinBox>(w, "spinBox_9")->setValue(50);  // too late for this SAVE
-        chooseFile(path(QStringLiteral("start.txt")))(dialog);
-    });
-    run(button(w, "pushButtonSave"), script);
-    QCOMPARE(contentsOf(path(QStringLiteral("start.txt"))), kStartFile);
-}
-
-void tst_Files::saveThenLoad()
-{
-    QRandomGenerator rng(3141);
-    MainWindow saver;
-    ParamBinding(&saver).write(randomParams(rng));
-    const ParamSet shown = ParamBinding(&saver).read();
-    const QString file = path(QStringLiteral("saved.txt"));
-    {
-        ModalScript saving;  // one script at a time
-        saving.then("QFileDialog", chooseFile(file));
-        run(button(saver, "pushButtonSave"), saving);
-    }
-    QCOMPARE(contentsOf(file), paramFileBytes(shown));
-
-    MainWindow loader;
-    child<QSpinBox>(loader, "spinBox_46")->setValue(4321);  // VERSION is in neither record
-    ModalScript loading;
-    loading.then("DlgLoad", click("toolButton")).then("QFileDialog", chooseFile(file));
-    loading.then("DlgLoad", click("pushButtonOK"));
-    run(button(loader, "pushButtonLoad"), loading);
-    QCOMPARE(differences(ParamBinding(&loader).read(), applied(shown, {"spinBox_46=4321"})), QString());
-}
-
-void tst_Files::loadRefusesGarbage_data()
-{
-    QTest::addColumn<QString>("content");  // null: OK without choosing a file
-    const QString start = kStartS + kStartG;
-    QTest::newRow("OK without a file") << QString();
-    QTest::newRow("empty file") << QStringLiteral("");
-    QTest::newRow("one character short") << start.chopped(1);
-    QTest::newRow("not hex") << with(start, 30, QStringLiteral("x"));
-    QTest::newRow("wrong record letter") << with(start, 81, QStringLiteral("S"));
-}
-
-void tst_Files::loadRefusesGarbage()
-{
-    QFETCH(QString, content);
-    MainWindow w;
-    QRandomGenerator rng(27);
-    ParamBinding(&w).write(randomParams(rng));
-    const ParamSet before = ParamBinding(&w).read();
-    MessageSeen box;
-    ModalScript script;
-    if (!content.isNull()) {
-        const QString file = writeFile(path(QStringLiteral("bad.txt")), content.toLatin1());
-        script.then("DlgLoad", click("toolButton")).then("QFileDialog", chooseFile(file));
-    }
-    script.then("DlgLoad", click("pushButtonOK")).then("QMessageBox", press(QMessageBox::Ok, &box));
-    run(button(w, "pushButtonLoad"), script);
-    QCOMPARE(box.text, QStringLiteral("文件格式不正确"));
-    QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
-}
-
-// BIT turns a file holding a hex dump into the text it stands for.
-void tst_Files::hexDumpPreview()
-{
-    const QString file = writeFile(path(QStringLiteral("dump.txt")), "53 30 30");
-    DlgLoad dlg;
-    ModalScript script;
-    script.then("QFileDialog", chooseFile(file));
-    run(child<QToolButton>(dlg, "toolButton"), script);
-    QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S00"));
-    QCOMPARE(dlg.getContext(), QStringLiteral("S00"));
-}
-
-void tst_Files::saveFailureLeavesTarget_data()
-{
-    QTest::addColumn<bool>("fifo");  // else a file, saved over under a file size limit of 100 bytes
-    QTest::newRow("file size limit below 162 bytes") << false;
-    QTest::newRow("FIFO") << true;
-}
-
-void tst_Files::saveFailureLeavesTarget()
-{
-    QFETCH(bool, fifo);
-    const QString target = path(QStringLiteral("target"));
-    const QByteArray old = (kTemplateS + kTemplateG).toLatin1();
-    QVERIFY(fifo ? mkfifo(qPrintable(target), 0600) == 0 : !writeFile(target, old).isEmpty());
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    std::signal(SIGXFSZ, SIG_IGN);  // so the write fails with EFBIG, as on a full disk
-
-    MainWindow w;
-    MessageSeen box;
-    ModalScript script;
-    script.then("QFileDialog", chooseFile(target)).then("QMessageBox", [&](QWidget *replace) {
-        if (!fifo)
-            setrlimit(RLIMIT_FSIZE, &small);
-        press(QMessageBox::Yes)(replace);
-    });
-    script.then("QMessageBox", press(QMessageBox::Ok, &box));
-    button(w, "pushButtonSave")->click();
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
-
-    QVERIFY(script.done());
-    QCOMPARE(box.text, QStringLiteral("不能写入指定的文件"));
-    QVERIFY(!box.details.isEmpty());
-    // The FIFO is never opened: that would wait for a writer forever.
-    QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
-    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
-}
-
-void tst_Files::loadReadsOnlySmallFiles_data()
-{
-    QTest::addColumn<QString>("name");  // made here: "fifo", "sparse" (1 GiB) or a file of `content`
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("typed");        // typed into the file box, else browsed to
-    QTest::addColumn<QString>("length");    // the length label; empty when refused
-    QTest::addColumn<QString>("expected");  // the text handed to LOAD, or part of the refusal's reason
-
-    const QByteArray atBound(65536, 'S');
-    QTest::newRow("typed parameter file") << "file" << kStartFile << true << "文件长度：162B" << kStartS + kStartG;
-    QTest::newRow("size in bytes") << "file" << QByteArray("S\xc3\xa9") << false << "文件长度：3B"
-                                   << "Sé";
-    QTest::newRow("64 KiB") << "file" << atBound << true << "文件长度：65536B" << QString(atBound);
-    QTest::newRow("a byte more") << "file" << atBound + 'S' << true << QString() << "65537 bytes";
-    QTest::newRow("1 GiB sparse") << "sparse" << QByteArray() << false << QString() << "1073741824 bytes";
-    QTest::newRow("FIFO without writer") << "fifo" << QByteArray() << false << QString() << "not a regular";
-    QTest::newRow("/dev/zero") << "/dev/zero" << QByteArray() << true << QString() << "not a regular";
-}
-
-void tst_Files::loadReadsOnlySmallFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    QFETCH(bool, typed);
-    QFETCH(QString, length);
-    QFETCH(QString, expected);
-    const QString file = QDir::current().absoluteFilePath(name);
-    if (name == u"fifo")
-        QCOMPARE(mkfifo(qPrintable(file), 0600), 0);
-    else if (!file.startsWith(u"/dev/"))
-        QVERIFY(!writeFile(file, content).isEmpty());
-    if (name == u"sparse")
-        QVERIFY(QFile::resize(file, qint64(1) << 30));
-
-    DlgLoad dlg;
-    MessageSeen box;
-    ModalScript script;
-    if (!typed)
-        script.then("QFileDialog", chooseFile(file));
-    if (length.isEmpty())
-        script.then("QMessageBox", press(QMessageBox::Ok, &box));
-    rusage before{}, after{};
-    getrusage(RUSAGE_SELF, &before);
-    QElapsedTimer clock;
-    clock.start();
-    if (typed)
-        child<QLineEdit>(dlg, "lineEdit")->setText(file);
-    else
-        child<QToolButton>(dlg, "toolButton")->click();
-    child<QAbstractButton>(dlg, "pushButtonOK")->click();
-    getrusage(RUSAGE_SELF, &after);
-
-    QVERIFY(script.done());
-    QVERIFY2(clock.elapsed() < 1000, "time grew with the file");
-    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
-    if (length.isEmpty()) {
-        QCOMPARE(box.text, QStringLiteral("不能读取指定的文件"));
-        QVERIFY2(box.details.contains(expected), qPrintable(box.details));
-    } else {
-        QCOMPARE(child<QLabel>(dlg, "labelFileLength")->text(), length);
-    }
-    QCOMPARE(dlg.getContext(), length.isEmpty() ? QString() : expected);
-}
 
 QTEST_MAIN(tst_Files)
 #include "tst_files.moc"

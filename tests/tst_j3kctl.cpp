@@ -22,14 +22,155 @@ class tst_J3kctl : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void jsonRoundTrip();
-    void filesSession();
-    void writeVerifyThenRead();
-    void verifyListsWhatDidNotTake();
-    void silentTransmitter();
-    void badInput_data();
-    void badInput();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);  // opening it blocks
+    }
+
+    void jsonRoundTrip()
+    {
+        QRandomGenerator rng(13);
+        for (int round = 0; round < 300; ++round) {
+            const j3k::ParamSet p = randomParams(rng);
+            const j3k::JsonParams back = j3k::paramsFromJson(j3k::paramsToJson(p));
+            QVERIFY2(back.ok() && back.missing.isEmpty(), qPrintable(back.error + back.missing.join(u' ')));
+            QVERIFY(j3k::compareParams(back.params, p, j3k::fileParams()).isEmpty());
+        }
+    }
+
+    void filesSession()
+    {
+        put(QStringLiteral("a.txt"), kStartFile);
+        const Run json = ctl({"show", "a.txt", "--json"});
+        QCOMPARE(json.status, 0);
+        // A key left out keeps its start value, and the user hears of it.
+        put(QStringLiteral("a.json"), json.out.toUtf8().replace("\"stk_mode\": 2,", ""));
+        const Run import = ctl({"import", "a.json", "-o", "b.txt"});
+        QCOMPARE(import.status, 0);
+        QVERIFY2(import.err.contains("a.json: \"stk_mode\" missing"), qPrintable(import.err));
+        QCOMPARE(contents(QStringLiteral("b.txt")), kStartFile);
+
+        QCOMPARE(ctl({"set", "b.txt", "sub_trim_ch3=-20", "tx_alarm=10.8", "prog_mix1_mix=open"}).status, 0);
+        const Run diff = ctl({"diff", "a.json", "b.txt"});
+        QCOMPARE(diff.status, 1);
+        QCOMPARE(diff.out.split(u'\n', Qt::SkipEmptyParts),
+                 QStringList({"SUB-TRIM CH3      0  ->  -20", "TX-ALARM (V)      11.1  ->  10.8",
+                              "PROG.MIX1 MIX     INH  ->  OPEN"}));
+        QCOMPARE(ctl({"diff", "a.json", "a.txt"}).status, 0);
+    }
+
+    void writeVerifyThenRead()
+    {
+        PtyTransmitter tx;
+        QVERIFY2(tx.isOpen(), qPrintable(tx.errorString()));
+        QRandomGenerator rng(7);
+        j3k::ParamSet p = randomParams(rng);
+        p.set(j3k::paramIndex(u"comboBox_2"), 0);  // a read gives the CH1 rates
+        put(QStringLiteral("w.txt"), j3k::paramFileBytes(p));
+
+        const Run write = ctl({"write", "--port", tx.slavePath(), "w.txt", "--verify"});
+        QVERIFY2(write.status == 0, qPrintable(write.err));
+        // The backup holds what the transmitter had before: its start values.
+        const QDir backups(path(QStringLiteral("data/j3k-editor/backups")));
+        const QStringList saved = backups.entryList(QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(contents(QStringLiteral("data/j3k-editor/backups/") + saved.first()), kStartFile);
+
+        const Run read = ctl({"read", "--port", tx.slavePath(), "-o", "r.txt"});
+        QVERIFY2(read.status == 0, qPrintable(read.err));
+        QCOMPARE(contents(QStringLiteral("r.txt")), j3k::paramFileBytes(p));
+    }
+
+    void verifyListsWhatDidNotTake()
+    {
+        // A transmitter that keeps nothing it is sent and answers every READ
+        // with values other than those written, all but the D/R channel, which
+        // no frame carries.
+        QRandomGenerator rng(11);
+        const j3k::ParamSet p = randomParams(rng);
+        put(QStringLiteral("v.txt"), j3k::paramFileBytes(p));
+        const j3k::ParamSet other = opposite(p, j3k::paramIndex(u"comboBox_2"));
+        j3k::DrRates rates;
+        rates.up.fill(other.value(u"spinBox_79"));
+        rates.down.fill(other.value(u"spinBox_80"));
+        PtyWire wire;
+        QVERIFY(wire.pty.isOpen());
+        int answered = 0;
+        connect(&wire.pty, &PtyPair::readyRead, this, [&] {
+            for (; answered < wire.received.count("RRR"); ++answered)
+                wire.pty.write(j3k::encodeFrames(other, rates));
+        });
+
+        const Run write = ctl({"write", "--port", wire.pty.slavePath(), "v.txt", "--verify", "--no-backup"});
+        QCOMPARE(write.status, 1);
+        QCOMPARE(write.out.count(u'\n'), int(j3k::fileParams().count()) - 1);
+        const int alarm = j3k::paramIndex(u"doubleSpinBox");
+        QVERIFY(write.out.contains(j3k::valueText(alarm, p.value(alarm)) + "  ->  "
+                                   + j3k::valueText(alarm, other.value(alarm))));
+
+        const QByteArray s = j3k::buildRecord(j3k::RecordId::S, p).toLatin1();
+        const QByteArray g = j3k::buildRecord(j3k::RecordId::G, p).toLatin1();
+        QCOMPARE(wire.received, "OK" + s + g + "RRRDIS");
+        const qint64 gap = wire.arrival(2 + s.size()) - wire.arrival(2 + s.size() - 1);
+        QVERIFY2(gap >= 500'000'000, qPrintable(QString::number(gap)));
+    }
+
+    void silentTransmitter()
+    {
+        PtyWire wire;
+        QVERIFY(wire.pty.isOpen());
+        const Run read = ctl({"read", "--port", wire.pty.slavePath(), "--timeout", "300", "-o", "never.txt"});
+        QCOMPARE(read.status, 2);
+        QVERIFY2(read.err.contains(wire.pty.slavePath()) && read.err.contains("did not answer"), qPrintable(read.err));
+        QVERIFY(!QFile::exists(path(QStringLiteral("never.txt"))));
+        QTRY_COMPARE(wire.received, QByteArray("OKRRRDIS"));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("words");  // in the message on stderr
+
+        QTest::newRow("not a parameter file") << QStringList{"show", "junk.txt"} << QStringList{"junk.txt", "S record"};
+        QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
+        QTest::newRow("unreadable JSON") << QStringList{"import", "broken.json", "-o", "out.txt"}
+                                         << QStringList{"broken.json", "line 4", "JSON"};
+        QTest::newRow("value out of range") << QStringList{"import", "range.json", "-o", "out.txt"}
+                                            << QStringList{"range.json", "\"sub_trim_ch3\"", "-100..100"};
+        QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
+                                     << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
+        QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "d_r_mix=on", "tx_alarm=24"}
+                                                    << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
+        QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
+                                        << QStringList{"good.txt", "\"trim\"", "unknown key"};
+        QTest::newRow("no such port") << QStringList{"write", "--port", "/dev/j3k-none", "good.txt"}
+                                      << QStringList{"/dev/j3k-none", "cannot open"};
+        QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
+                                     << QStringList{"--timeout", "milliseconds"};
+    }
+
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, words);
+        const QByteArray json = j3k::paramsToJson(j3k::ParamSet());
+        put(QStringLiteral("good.txt"), kStartFile);
+        put(QStringLiteral("junk.txt"), "S" + kStartFile);
+        put(QStringLiteral("broken.json"), "{\n\"format\": \"j3k-parameters\",\n\"version\": 1,\n\"parameters\": {,}}");
+        put(QStringLiteral("range.json"), QByteArray(json).replace("\"sub_trim_ch3\": 0", "\"sub_trim_ch3\": 101"));
+        put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
+
+        const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
+        const Run run = ctl(args);
+        QCOMPARE(run.status, 2);
+        for (const QString &word : words)
+            QVERIFY2(run.err.contains(word), qPrintable(run.err));
+        // Nothing half-written anywhere.
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), files);
+        QCOMPARE(contents(QStringLiteral("good.txt")), kStartFile);
+    }
 
 private:
     struct Run {
@@ -39,178 +180,26 @@ private:
     };
     // Runs j3kctl in the scratch folder, the event loop turning meanwhile so
     // a transmitter in this process can answer.
-    Run ctl(const QStringList &args);
+    Run ctl(const QStringList &args)
+    {
+        QProcess p;
+        p.setWorkingDirectory(m_dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));  // the backups
+        p.setProcessEnvironment(env);
+        QSignalSpy done(&p, &QProcess::finished);
+        p.start(QStringLiteral(J3KCTL_PATH), args);
+        if (!done.wait(20000))
+            return {};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     void put(const QString &name, const QByteArray &bytes) { QVERIFY(!writeFile(path(name), bytes).isEmpty()); }
     QByteArray contents(const QString &name) const { return contentsOf(path(name)); }
 
     QTemporaryDir m_dir;
 };
-
-void tst_J3kctl::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(m_dir.isValid());
-    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);  // opening it blocks
-}
-
-tst_J3kctl::Run tst_J3kctl::ctl(const QStringList &args)
-{
-    QProcess p;
-    p.setWorkingDirectory(m_dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));  // the backups
-    p.setProcessEnvironment(env);
-    QSignalSpy done(&p, &QProcess::finished);
-    p.start(QStringLiteral(J3KCTL_PATH), args);
-    if (!done.wait(20000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-void tst_J3kctl::jsonRoundTrip()
-{
-    QRandomGenerator rng(13);
-    for (int round = 0; round < 300; ++round) {
-        const j3k::ParamSet p = randomParams(rng);
-        const j3k::JsonParams back = j3k::paramsFromJson(j3k::paramsToJson(p));
-        QVERIFY2(back.ok() && back.missing.isEmpty(), qPrintable(back.error + back.missing.join(u' ')));
-        QVERIFY(j3k::compareParams(back.params, p, j3k::fileParams()).isEmpty());
-    }
-}
-
-void tst_J3kctl::filesSession()
-{
-    put(QStringLiteral("a.txt"), kStartFile);
-    const Run json = ctl({"show", "a.txt", "--json"});
-    QCOMPARE(json.status, 0);
-    // A key left out keeps its start value, and the user hears of it.
-    put(QStringLiteral("a.json"), json.out.toUtf8().replace("\"stk_mode\": 2,", ""));
-    const Run import = ctl({"import", "a.json", "-o", "b.txt"});
-    QCOMPARE(import.status, 0);
-    QVERIFY2(import.err.contains("a.json: \"stk_mode\" missing"), qPrintable(import.err));
-    QCOMPARE(contents(QStringLiteral("b.txt")), kStartFile);
-
-    QCOMPARE(ctl({"set", "b.txt", "sub_trim_ch3=-20", "tx_alarm=10.8", "prog_mix1_mix=open"}).status, 0);
-    const Run diff = ctl({"diff", "a.json", "b.txt"});
-    QCOMPARE(diff.status, 1);
-    QCOMPARE(diff.out.split(u'\n', Qt::SkipEmptyParts),
-             QStringList({"SUB-TRIM CH3      0  ->  -20", "TX-ALARM (V)      11.1  ->  10.8",
-                          "PROG.MIX1 MIX     INH  ->  OPEN"}));
-    QCOMPARE(ctl({"diff", "a.json", "a.txt"}).status, 0);
-}
-
-void tst_J3kctl::writeVerifyThenRead()
-{
-    PtyTransmitter tx;
-    QVERIFY2(tx.isOpen(), qPrintable(tx.errorString()));
-    QRandomGenerator rng(7);
-    j3k::ParamSet p = randomParams(rng);
-    p.set(j3k::paramIndex(u"comboBox_2"), 0);  // a read gives the CH1 rates
-    put(QStringLiteral("w.txt"), j3k::paramFileBytes(p));
-
-    const Run write = ctl({"write", "--port", tx.slavePath(), "w.txt", "--verify"});
-    QVERIFY2(write.status == 0, qPrintable(write.err));
-    // The backup holds what the transmitter had before: its start values.
-    const QDir backups(path(QStringLiteral("data/j3k-editor/backups")));
-    const QStringList saved = backups.entryList(QDir::Files);
-    QCOMPARE(saved.size(), 1);
-    QCOMPARE(contents(QStringLiteral("data/j3k-editor/backups/") + saved.first()), kStartFile);
-
-    const Run read = ctl({"read", "--port", tx.slavePath(), "-o", "r.txt"});
-    QVERIFY2(read.status == 0, qPrintable(read.err));
-    QCOMPARE(contents(QStringLiteral("r.txt")), j3k::paramFileBytes(p));
-}
-
-void tst_J3kctl::verifyListsWhatDidNotTake()
-{
-    // A transmitter that keeps nothing it is sent and answers every READ
-    // with values other than those written, all but the D/R channel, which
-    // no frame carries.
-    QRandomGenerator rng(11);
-    const j3k::ParamSet p = randomParams(rng);
-    put(QStringLiteral("v.txt"), j3k::paramFileBytes(p));
-    const j3k::ParamSet other = opposite(p, j3k::paramIndex(u"comboBox_2"));
-    j3k::DrRates rates;
-    rates.up.fill(other.value(u"spinBox_79"));
-    rates.down.fill(other.value(u"spinBox_80"));
-    PtyWire wire;
-    QVERIFY(wire.pty.isOpen());
-    int answered = 0;
-    connect(&wire.pty, &PtyPair::readyRead, this, [&] {
-        for (; answered < wire.received.count("RRR"); ++answered)
-            wire.pty.write(j3k::encodeFrames(other, rates));
-    });
-
-    const Run write = ctl({"write", "--port", wire.pty.slavePath(), "v.txt", "--verify", "--no-backup"});
-    QCOMPARE(write.status, 1);
-    QCOMPARE(write.out.count(u'\n'), int(j3k::fileParams().count()) - 1);
-    const int alarm = j3k::paramIndex(u"doubleSpinBox");
-    QVERIFY(write.out.contains(j3k::valueText(alarm, p.value(alarm)) + "  ->  "
-                               + j3k::valueText(alarm, other.value(alarm))));
-
-    const QByteArray s = j3k::buildRecord(j3k::RecordId::S, p).toLatin1();
-    const QByteArray g = j3k::buildRecord(j3k::RecordId::G, p).toLatin1();
-    QCOMPARE(wire.received, "OK" + s + g + "RRRDIS");
-    const qint64 gap = wire.arrival(2 + s.size()) - wire.arrival(2 + s.size() - 1);
-    QVERIFY2(gap >= 500'000'000, qPrintable(QString::number(gap)));
-}
-
-void tst_J3kctl::silentTransmitter()
-{
-    PtyWire wire;
-    QVERIFY(wire.pty.isOpen());
-    const Run read = ctl({"read", "--port", wire.pty.slavePath(), "--timeout", "300", "-o", "never.txt"});
-    QCOMPARE(read.status, 2);
-    QVERIFY2(read.err.contains(wire.pty.slavePath()) && read.err.contains("did not answer"), qPrintable(read.err));
-    QVERIFY(!QFile::exists(path(QStringLiteral("never.txt"))));
-    QTRY_COMPARE(wire.received, QByteArray("OKRRRDIS"));
-}
-
-void tst_J3kctl::badInput_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("words");  // in the message on stderr
-
-    QTest::newRow("not a parameter file") << QStringList{"show", "junk.txt"} << QStringList{"junk.txt", "S record"};
-    QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
-    QTest::newRow("unreadable JSON") << QStringList{"import", "broken.json", "-o", "out.txt"}
-                                     << QStringList{"broken.json", "line 4", "JSON"};
-    QTest::newRow("value out of range") << QStringList{"import", "range.json", "-o", "out.txt"}
-                                        << QStringList{"range.json", "\"sub_trim_ch3\"", "-100..100"};
-    QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
-                                 << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
-    QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "d_r_mix=on", "tx_alarm=24"}
-                                                << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
-    QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
-                                    << QStringList{"good.txt", "\"trim\"", "unknown key"};
-    QTest::newRow("no such port") << QStringList{"write", "--port", "/dev/j3k-none", "good.txt"}
-                                  << QStringList{"/dev/j3k-none", "cannot open"};
-    QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
-                                 << QStringList{"--timeout", "milliseconds"};
-}
-
-void tst_J3kctl::badInput()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QStringList, words);
-    const QByteArray json = j3k::paramsToJson(j3k::ParamSet());
-    put(QStringLiteral("good.txt"), kStartFile);
-    put(QStringLiteral("junk.txt"), "S" + kStartFile);
-    put(QStringLiteral("broken.json"), "{\n\"format\": \"j3k-parameters\",\n\"version\": 1,\n\"parameters\": {,}}");
-    put(QStringLiteral("range.json"), QByteArray(json).replace("\"sub_trim_ch3\": 0", "\"sub_trim_ch3\": 101"));
-    put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
-
-    const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
-    const Run run = ctl(args);
-    QCOMPARE(run.status, 2);
-    for (const QString &word : words)
-        QVERIFY2(run.err.contains(word), qPrintable(run.err));
-    // Nothing half-written anywhere.
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), files);
-    QCOMPARE(contents(QStringLiteral("good.txt")), kStartFile);
-}
 
 QTEST_GUILESS_MAIN(tst_J3kctl)
 #include "tst_j3kctl.moc"

@@ -88,169 +88,159 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QDir(BackupStore::defaultFolder()).removeRecursively(); }
 
-    void compare_data();
-    void compare();
-    void backupsRotate();
+    void compare_data()
+    {
+        QTest::addColumn<ParamSet>("a");
+        QTest::addColumn<ParamSet>("b");
+        QTest::addColumn<ParamMask>("which");
+        QTest::addColumn<QStringList>("changes");
+        const ParamSet start;
+        const ParamSet trim = withValue(start, u"spinBox_11", 12);
+        const ParamMask noTrim = allParams().reset(std::size_t(paramIndex(u"spinBox_11")));
+        QTest::newRow("same") << start << start << allParams() << QStringList();
+        QTest::newRow("one") << start << trim << allParams() << QStringList{"SUB-TRIM CH3: 0 -> 12"};
+        QTest::newRow("masked out") << start << trim << noTrim << QStringList();
+        QTest::newRow("table order") << withValue(trim, u"comboBox_7", 2) << withValue(start, u"spinBox_17", 0)
+                                     << allParams()
+                                     << QStringList{"SUB-TRIM CH3: 12 -> 0", "END POINT L CH1: 96 -> 0",
+                                                    "PROG.MIX1 MIX: 2 -> 0"};
+    }
+
+    void compare()
+    {
+        QFETCH(ParamSet, a);
+        QFETCH(ParamSet, b);
+        QFETCH(ParamMask, which);
+        QFETCH(QStringList, changes);
+        QCOMPARE(describe(compareParams(a, b, which)), changes);
+    }
+
+    void backupsRotate()
+    {
+        QTemporaryDir dir;
+        BackupStore store(dir.path(), 2);
+        const QDateTime t0(QDate(2026, 12, 6), QTime(14, 3, 59));
+        const QList<ParamSet> sets{ParamSet(), ParamSet(), opposite(ParamSet(), paramIndex(u"spinBox_46")),
+                                   withValue(ParamSet(), u"spinBox_11", 5)};
+        for (int i = 0; i < sets.size(); ++i)
+            QVERIFY(store.add(sets[i], t0.addSecs(i)).ok());
+        const QStringList files = store.list();
+        QCOMPARE(files.size(), 2);  // the same values twice made one file; the oldest went
+        QVERIFY(files[0].endsWith(QLatin1String("2026-12-06_14-04-02.txt")));
+        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))) == sets[3]);
+        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))) == sets[2]);
+    }
+
 #ifdef J3K_HAVE_PTY
-    void marksThroughReadAndUpdate();
-    void updateNotTaken();
-    void noAnswer();
-    void closeQuestion_data();
-    void closeQuestion();
+    void marksThroughReadAndUpdate()
+    {
+        MainWindow w;
+        ParamBinding binding(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // for the shortcut
+        openVirtualTx(w);
+        QCOMPARE(panel(w), QStringLiteral("not read"));
+        readAll(w);
+        QCOMPARE(backupCount(), 1);
+
+        ParamSet edited = withValue(binding.read(), u"spinBox_11", 12);
+        edited.set(u"doubleSpinBox", 100);
+        edited.set(u"comboBox_7", 2);
+        binding.write(edited);
+        const QStringList three{"spinBox_11", "doubleSpinBox", "comboBox_7"};
+        QTRY_COMPARE(panel(w), QStringLiteral("3 changes not written"));
+        QCOMPARE(marked(w, "changed"), three);
+        QCOMPARE(child(w, "spinBox_11")->toolTip(), QStringLiteral("The transmitter holds 0"));
+
+        QStringList rows;
+        ModalScript script;
+        script.then("DlgChanges", [&rows](QWidget *dlg) {
+            auto *table = dlg->findChild<QTreeWidget *>(QStringLiteral("changesTable"));
+            for (int i = 0; i < table->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem *row = table->topLevelItem(i);
+                rows << row->text(0) + u'|' + row->text(1) + u'|' + row->text(2);
+            }
+            static_cast<QDialog *>(dlg)->reject();
+        });
+        child(w, "spinBox_11")->setFocus();  // typing there, Ctrl+D still opens the review
+        QTest::keyClick(w.windowHandle(), Qt::Key_D, Qt::ControlModifier);
+        QTRY_COMPARE(rows, (QStringList{"SUB-TRIM CH3|0|12", "TX-ALARM (V)|11.1|10.0", "PROG.MIX1 MIX|INH|OPEN"}));
+
+        button(w, "pushButtonSend2")->click();
+        QCOMPARE(panel(w), QStringLiteral("written, READ to confirm"));
+        QCOMPARE(marked(w, "written"), three);
+        QCOMPARE(marked(w, "changed"), QStringList());
+
+        readAll(w, kSame + QStringLiteral(" \u2013 UPDATE confirmed: every value written came back"));
+        QCOMPARE(marked(w, "written") + marked(w, "changed"), QStringList());
+        QCOMPARE(backupCount(), 2);
+        readAll(w);
+        QCOMPARE(backupCount(), 2);  // nothing new on the transmitter, no new backup
+        QVERIFY(script.unexpected().isEmpty());
+    }
+
+    void updateNotTaken()
+    {
+        MainWindow w;
+        ParamBinding binding(&w);
+        openVirtualTx(w);
+        w.findChild<PtyTransmitter *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
+        readAll(w);
+        binding.write(withValue(withValue(binding.read(), u"spinBox_11", 12), u"spinBox_12", 5));
+        button(w, "pushButtonSend2")->click();
+
+        MessageSeen seen;
+        ModalScript script;
+        script.then("QMessageBox", press(QMessageBox::Ok, &seen));
+        readAll(w, kSame + QStringLiteral(" \u2013 UPDATE did not take every value"));
+        QTRY_VERIFY(script.done());
+        QCOMPARE(seen.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 12, the transmitter has 0"));
+    }
+
+    void noAnswer()
+    {
+        PtyWire silent;
+        MainWindow w;
+        choosePort(w, silent.pty.slavePath());
+        button(w, "pushButtonOpen")->click();
+        QElapsedTimer clock;
+        clock.start();
+        button(w, "pushButtonRead")->click();
+        QTRY_VERIFY(panel(w).contains(QLatin1String("no answer")));
+        QVERIFY(clock.elapsed() >= 950);
+        QCOMPARE(panel(w),
+                 QStringLiteral("not read \u2013 no answer to READ: check port, settings, transmitter power"));
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QString>("question");  // empty: the window closes without one
+        QTest::newRow("not read") << false << QString();
+        QTest::newRow("nothing differs") << true << QString();
+        QTest::newRow("one change") << true << "1 change is not written to the transmitter. Close anyway?";
+    }
+
+    void closeQuestion()
+    {
+        QFETCH(bool, read);
+        QFETCH(QString, question);
+        MainWindow w;
+        w.show();
+        openVirtualTx(w);
+        if (read)
+            readAll(w);
+        if (!question.isEmpty() || !read)
+            child<QSpinBox>(w, "spinBox_11")->setValue(7);
+
+        MessageSeen seen;
+        ModalScript script;
+        script.then("QMessageBox", press(QMessageBox::No, &seen));
+        QCOMPARE(w.close(), question.isEmpty());
+        QCOMPARE(seen.text, question);
+    }
 #endif
 };
-
-void tst_Review::compare_data()
-{
-    QTest::addColumn<ParamSet>("a");
-    QTest::addColumn<ParamSet>("b");
-    QTest::addColumn<ParamMask>("which");
-    QTest::addColumn<QStringList>("changes");
-    const ParamSet start;
-    const ParamSet trim = withValue(start, u"spinBox_11", 12);
-    const ParamMask noTrim = allParams().reset(std::size_t(paramIndex(u"spinBox_11")));
-    QTest::newRow("same") << start << start << allParams() << QStringList();
-    QTest::newRow("one") << start << trim << allParams() << QStringList{"SUB-TRIM CH3: 0 -> 12"};
-    QTest::newRow("masked out") << start << trim << noTrim << QStringList();
-    QTest::newRow("table order") << withValue(trim, u"comboBox_7", 2) << withValue(start, u"spinBox_17", 0)
-                                 << allParams()
-                                 << QStringList{"SUB-TRIM CH3: 12 -> 0", "END POINT L CH1: 96 -> 0",
-                                                "PROG.MIX1 MIX: 2 -> 0"};
-}
-
-void tst_Review::compare()
-{
-    QFETCH(ParamSet, a);
-    QFETCH(ParamSet, b);
-    QFETCH(ParamMask, which);
-    QFETCH(QStringList, changes);
-    QCOMPARE(describe(compareParams(a, b, which)), changes);
-}
-
-void tst_Review::backupsRotate()
-{
-    QTemporaryDir dir;
-    BackupStore store(dir.path(), 2);
-    const QDateTime t0(QDate(2026, 12, 6), QTime(14, 3, 59));
-    const QList<ParamSet> sets{ParamSet(), ParamSet(), opposite(ParamSet(), paramIndex(u"spinBox_46")),
-                               withValue(ParamSet(), u"spinBox_11", 5)};
-    for (int i = 0; i < sets.size(); ++i)
-        QVERIFY(store.add(sets[i], t0.addSecs(i)).ok());
-    const QStringList files = store.list();
-    QCOMPARE(files.size(), 2);  // the same values twice made one file; the oldest went
-    QVERIFY(files[0].endsWith(QLatin1String("2026-12-06_14-04-02.txt")));
-    QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))) == sets[3]);
-    QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))) == sets[2]);
-}
-
-#ifdef J3K_HAVE_PTY
-void tst_Review::marksThroughReadAndUpdate()
-{
-    MainWindow w;
-    ParamBinding binding(&w);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));  // for the shortcut
-    openVirtualTx(w);
-    QCOMPARE(panel(w), QStringLiteral("not read"));
-    readAll(w);
-    QCOMPARE(backupCount(), 1);
-
-    ParamSet edited = withValue(binding.read(), u"spinBox_11", 12);
-    edited.set(u"doubleSpinBox", 100);
-    edited.set(u"comboBox_7", 2);
-    binding.write(edited);
-    const QStringList three{"spinBox_11", "doubleSpinBox", "comboBox_7"};
-    QTRY_COMPARE(panel(w), QStringLiteral("3 changes not written"));
-    QCOMPARE(marked(w, "changed"), three);
-    QCOMPARE(child(w, "spinBox_11")->toolTip(), QStringLiteral("The transmitter holds 0"));
-
-    QStringList rows;
-    ModalScript script;
-    script.then("DlgChanges", [&rows](QWidget *dlg) {
-        auto *table = dlg->findChild<QTreeWidget *>(QStringLiteral("changesTable"));
-        for (int i = 0; i < table->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *row = table->topLevelItem(i);
-            rows << row->text(0) + u'|' + row->text(1) + u'|' + row->text(2);
-        }
-        static_cast<QDialog *>(dlg)->reject();
-    });
-    child(w, "spinBox_11")->setFocus();  // typing there, Ctrl+D still opens the review
-    QTest::keyClick(w.windowHandle(), Qt::Key_D, Qt::ControlModifier);
-    QTRY_COMPARE(rows, (QStringList{"SUB-TRIM CH3|0|12", "TX-ALARM (V)|11.1|10.0", "PROG.MIX1 MIX|INH|OPEN"}));
-
-    button(w, "pushButtonSend2")->click();
-    QCOMPARE(panel(w), QStringLiteral("written, READ to confirm"));
-    QCOMPARE(marked(w, "written"), three);
-    QCOMPARE(marked(w, "changed"), QStringList());
-
-    readAll(w, kSame + QStringLiteral(" \u2013 UPDATE confirmed: every value written came back"));
-    QCOMPARE(marked(w, "written") + marked(w, "changed"), QStringList());
-    QCOMPARE(backupCount(), 2);
-    readAll(w);
-    QCOMPARE(backupCount(), 2);  // nothing new on the transmitter, no new backup
-    QVERIFY(script.unexpected().isEmpty());
-}
-
-void tst_Review::updateNotTaken()
-{
-    MainWindow w;
-    ParamBinding binding(&w);
-    openVirtualTx(w);
-    w.findChild<PtyTransmitter *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
-    readAll(w);
-    binding.write(withValue(withValue(binding.read(), u"spinBox_11", 12), u"spinBox_12", 5));
-    button(w, "pushButtonSend2")->click();
-
-    MessageSeen seen;
-    ModalScript script;
-    script.then("QMessageBox", press(QMessageBox::Ok, &seen));
-    readAll(w, kSame + QStringLiteral(" \u2013 UPDATE did not take every value"));
-    QTRY_VERIFY(script.done());
-    QCOMPARE(seen.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 12, the transmitter has 0"));
-}
-
-void tst_Review::noAnswer()
-{
-    PtyWire silent;
-    MainWindow w;
-    choosePort(w, silent.pty.slavePath());
-    button(w, "pushButtonOpen")->click();
-    QElapsedTimer clock;
-    clock.start();
-    button(w, "pushButtonRead")->click();
-    QTRY_VERIFY(panel(w).contains(QLatin1String("no answer")));
-    QVERIFY(clock.elapsed() >= 950);
-    QCOMPARE(panel(w), QStringLiteral("not read \u2013 no answer to READ: check port, settings, transmitter power"));
-}
-
-void tst_Review::closeQuestion_data()
-{
-    QTest::addColumn<bool>("read");
-    QTest::addColumn<QString>("question");  // empty: the window closes without one
-    QTest::newRow("not read") << false << QString();
-    QTest::newRow("nothing differs") << true << QString();
-    QTest::newRow("one change") << true << "1 change is not written to the transmitter. Close anyway?";
-}
-
-void tst_Review::closeQuestion()
-{
-    QFETCH(bool, read);
-    QFETCH(QString, question);
-    MainWindow w;
-    w.show();
-    openVirtualTx(w);
-    if (read)
-        readAll(w);
-    if (!question.isEmpty() || !read)
-        child<QSpinBox>(w, "spinBox_11")->setValue(7);
-
-    MessageSeen seen;
-    ModalScript script;
-    script.then("QMessageBox", press(QMessageBox::No, &seen));
-    QCOMPARE(w.close(), question.isEmpty());
-    QCOMPARE(seen.text, question);
-}
-#endif
 
 QTEST_MAIN(tst_Review)
 #include "tst_review.moc"
