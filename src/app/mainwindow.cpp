@@ -137,9 +137,9 @@ void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
 void MainWindow::load()
 {
     DlgLoad dlg(this);
-    dlg.setFolder(m_loadFolder);
+    dlg.setFolder(m_fileFolder);
     const int result = dlg.exec();
-    m_loadFolder = dlg.folder();
+    m_fileFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
     loadText(dlg.getContext());
@@ -165,12 +165,12 @@ void MainWindow::save()
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
     const QByteArray contents = j3k::paramFileBytes(m_binding->read());
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_saveFolder,
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_fileFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qCDebug(lcFiles) << fileName;
     if (fileName.isEmpty())
         return;
-    m_saveFolder = QFileInfo(fileName).absolutePath();
+    m_fileFolder = QFileInfo(fileName).absolutePath();
     const QString failure = j3k::replaceSmallFile(fileName, contents);
     if (!failure.isEmpty())
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);

@@ -110,8 +110,7 @@ private:
     std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
     QString m_rememberedPort;                           // the last run's port, chosen once the ports are known
 
-    QString m_saveFolder = QStringLiteral("./");  // where SAVE and LOAD start browsing
-    QString m_loadFolder = QStringLiteral("./");
+    QString m_fileFolder = QStringLiteral("./");  // where SAVE and LOAD start: the folder either used last
 
     // What the transmitter holds against the editor (mainwindow_review.cpp).
     void setUpReview();

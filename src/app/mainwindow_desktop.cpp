@@ -120,7 +120,7 @@ void MainWindow::loadFile(const QString &path)
     DlgLoad dlg(this);
     if (!dlg.readFile(path))
         return;
-    m_loadFolder = dlg.folder();
+    m_fileFolder = dlg.folder();
     loadText(dlg.getContext());
 }
 

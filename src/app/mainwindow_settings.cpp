@@ -39,8 +39,7 @@ void MainWindow::restoreSettings()
     const QPoint position = settings.value(QStringLiteral("window/position")).toPoint();
     if (settings.contains(QStringLiteral("window/position")) && QGuiApplication::screenAt(position))
         move(position);
-    m_saveFolder = settings.value(QStringLiteral("folders/save"), m_saveFolder).toString();
-    m_loadFolder = settings.value(QStringLiteral("folders/load"), m_loadFolder).toString();
+    m_fileFolder = settings.value(QStringLiteral("folders/files"), m_fileFolder).toString();
 }
 
 void MainWindow::saveSettings()
@@ -51,6 +50,5 @@ void MainWindow::saveSettings()
     settings.setValue(QStringLiteral("port/dtr"), ui->checkBoxDTR->isChecked());
     settings.setValue(QStringLiteral("port/rts"), ui->checkBoxRTS->isChecked());
     settings.setValue(QStringLiteral("window/position"), pos());
-    settings.setValue(QStringLiteral("folders/save"), m_saveFolder);
-    settings.setValue(QStringLiteral("folders/load"), m_loadFolder);
+    settings.setValue(QStringLiteral("folders/files"), m_fileFolder);
 }
