@@ -65,6 +65,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
     , m_backups(table({tr("Backup"), tr("Differs from the editor by")}, "backupList"))
     , m_loadBackup(button(tr("Load backup"), "loadBackupButton"))
 {
+    setObjectName(QStringLiteral("DlgChanges"));
     setWindowTitle(tr("CHANGES"));
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setWordWrap(true);
@@ -77,6 +78,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
 
     auto *backupsLabel = new QLabel(
         tr("Backups of earlier READs, newest first, in %1").arg(QDir::toNativeSeparators(m_review.backups().folder())));
+    backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
     backupsLabel->setWordWrap(true);
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
