@@ -1084,7 +1084,7 @@
     <message>
         <location line="+2"/>
         <source>%1: sent %2, the transmitter has %3</source>
-        <translation>%1：发送了 %2，发射机中为 %3</translation>
+        <translation>%1：发送了 %2，发射机中的值为 %3</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1094,7 +1094,7 @@
     <message>
         <location line="+31"/>
         <source>The transmitter holds %1</source>
-        <translation>发射机中为 %1</translation>
+        <translation>发射机中的值为 %1</translation>
     </message>
     <message>
         <location line="+1"/>
