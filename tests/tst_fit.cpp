@@ -38,7 +38,8 @@ std::pair<int, int> roomAndNeed(QWidget *w)
 {
     if (auto *label = qobject_cast<QLabel *>(w)) {
         const int room = label->contentsRect().width() - 2 * label->margin();
-        // A wrapped text fits when it has the height its lines need and no word is wider than the label.
+        // A wrapped text may take as many lines as the label has height for;
+        // then only its widest word must fit.
         if (!label->wordWrap() || label->heightForWidth(label->width()) > label->height())
             return {room, textWidth(label, label->text())};
         int widest = 0;
