@@ -110,7 +110,7 @@
         <translation>%1 parameters</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Compare with a parameter file</source>
         <translation>Compare with a parameter file</translation>
     </message>
@@ -1130,7 +1130,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+18"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

@@ -110,7 +110,7 @@
         <translation>%1 个参数</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Compare with a parameter file</source>
         <translation>与参数文件比较</translation>
     </message>
@@ -1130,7 +1130,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+18"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>

@@ -149,8 +149,10 @@ void DlgChanges::showBackups()
             const auto n = j3k::compareParams(*params, editor, j3k::recordParams()).size();
             differs = n == 1 ? tr("1 parameter") : tr("%1 parameters").arg(n);
         }
+        // Digits only, as in the file's name: no month name in the system's
+        // language when the editor speaks another.
         auto *item = new QTreeWidgetItem(
-            m_backups, {when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : stem, differs});
+            m_backups, {when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : stem, differs});
         item->setData(0, Qt::UserRole, path);
         item->setToolTip(0, QDir::toNativeSeparators(path));
     }
