@@ -2,6 +2,120 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DlgChanges</name>
+    <message>
+        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+57"/>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <location line="-57"/>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>Put back the transmitter&apos;s values</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare with the transmitter</source>
+        <translation>Compare with the transmitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Differs from the editor by</source>
+        <translation>Differs from the editor by</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load backup</source>
+        <translation>Load backup</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CHANGES</source>
+        <translation>CHANGES</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare with a file...</source>
+        <translation>Compare with a file...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Backups of earlier READs, newest first, in %1</source>
+        <translation>Backups of earlier READs, newest first, in %1</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 holds what the editor shows.</source>
+        <translation>%1 holds what the editor shows.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 differs from the editor in 1 value.</source>
+        <translation>%1 differs from the editor in 1 value.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 differs from the editor in %2 values.</source>
+        <translation>%1 differs from the editor in %2 values.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The transmitter has not been read: open its port and READ first.</source>
+        <translation>The transmitter has not been read: open its port and READ first.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The editor shows what the transmitter holds.</source>
+        <translation>The editor shows what the transmitter holds.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An UPDATE would change 1 value:</source>
+        <translation>An UPDATE would change 1 value:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An UPDATE would change %1 values:</source>
+        <translation>An UPDATE would change %1 values:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>not a parameter file</source>
+        <translation>not a parameter file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 parameter</source>
+        <translation>1 parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parameters</source>
+        <translation>%1 parameters</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Compare with a parameter file</source>
+        <translation>Compare with a parameter file</translation>
+    </message>
+</context>
+<context>
     <name>DlgLoad</name>
     <message>
         <location filename="../src/app/dlgload.ui" line="+26"/>
@@ -16,7 +130,7 @@
     <message>
         <location line="+10"/>
         <source>browse</source>
-        <translation type="unfinished"></translation>
+        <translation>browse</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -28,22 +142,22 @@
     <message>
         <location line="+3"/>
         <source>BIT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIT</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>file info</source>
-        <translation type="unfinished"></translation>
+        <translation>file info</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -56,7 +170,7 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+59"/>
+        <location filename="../src/app/dlgload.cpp" line="+58"/>
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
@@ -66,7 +180,7 @@
         <translation>All files (*.*);;Text files (*.txt *.dat)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -86,47 +200,47 @@
     <message>
         <location filename="../src/app/mainwindow.ui" line="+9"/>
         <source>J3K&amp;J3LM(BLE) parameter setting sofeware  V3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>J3K&amp;J3LM(BLE) parameter setting sofeware  V3.0</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>BASIC MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>BASIC MENU</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>REVERSE</source>
-        <translation type="unfinished"></translation>
+        <translation>REVERSE</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>0-N</source>
-        <translation type="unfinished"></translation>
+        <translation>0-N</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>1-R</source>
-        <translation type="unfinished"></translation>
+        <translation>1-R</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>SUB-TRIM</source>
-        <translation type="unfinished"></translation>
+        <translation>SUB-TRIM</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>END POINT</source>
-        <translation type="unfinished"></translation>
+        <translation>END POINT</translation>
     </message>
     <message>
         <location line="+225"/>
         <source>  L                R</source>
-        <translation type="unfinished"></translation>
+        <translation>  L                R</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CHANNEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANNEL</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -171,12 +285,12 @@
     <message>
         <location line="+10"/>
         <source>FAIL SAFE</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL SAFE</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>PARAMENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMENTER</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -196,62 +310,62 @@
     <message>
         <location line="+19"/>
         <source>AUX-CH</source>
-        <translation type="unfinished"></translation>
+        <translation>AUX-CH</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>0:SwA</source>
-        <translation type="unfinished"></translation>
+        <translation>0:SwA</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>1:SwB</source>
-        <translation type="unfinished"></translation>
+        <translation>1:SwB</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>2:VrA</source>
-        <translation type="unfinished"></translation>
+        <translation>2:VrA</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>3:VrB</source>
-        <translation type="unfinished"></translation>
+        <translation>3:VrB</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH5:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH5:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH6:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH6:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH7:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH7:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH8:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH8:</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>4:NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>4:NULL</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>SETTING</source>
-        <translation type="unfinished"></translation>
+        <translation>SETTING</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>OPEN/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OPEN/OFF</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -260,9 +374,9 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+180"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+205"/>
         <source>OPEN</source>
-        <translation type="unfinished"></translation>
+        <translation>OPEN</translation>
     </message>
     <message>
         <location line="-1024"/>
@@ -272,12 +386,12 @@
     <message>
         <location line="+12"/>
         <source>DTR</source>
-        <translation type="unfinished"></translation>
+        <translation>DTR</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -287,47 +401,47 @@
     <message>
         <location line="+8"/>
         <source>2400</source>
-        <translation type="unfinished"></translation>
+        <translation>2400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4800</source>
-        <translation type="unfinished"></translation>
+        <translation>4800</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>14400</source>
-        <translation type="unfinished"></translation>
+        <translation>14400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>19200</source>
-        <translation type="unfinished"></translation>
+        <translation>19200</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>38400</source>
-        <translation type="unfinished"></translation>
+        <translation>38400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>56000</source>
-        <translation type="unfinished"></translation>
+        <translation>56000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>57600</source>
-        <translation type="unfinished"></translation>
+        <translation>57600</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>115200</source>
-        <translation type="unfinished"></translation>
+        <translation>115200</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -337,22 +451,22 @@
     <message>
         <location line="+7"/>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -362,17 +476,17 @@
     <message>
         <location line="+7"/>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -382,27 +496,27 @@
     <message>
         <location line="+7"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ODD</source>
-        <translation type="unfinished"></translation>
+        <translation>ODD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EVEN</source>
-        <translation type="unfinished"></translation>
+        <translation>EVEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MARK</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SPACE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPACE</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -417,35 +531,35 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+84"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-14"/>
+        <location filename="../src/app/mainwindow.cpp" line="+106"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-15"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <location line="-921"/>
         <source>HARDWARE</source>
-        <translation type="unfinished"></translation>
+        <translation>HARDWARE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>XONXOFF</source>
-        <translation type="unfinished"></translation>
+        <translation>XONXOFF</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>ADVACNE MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVACNE MENU</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>D/R</source>
-        <translation type="unfinished"></translation>
+        <translation>D/R</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -478,7 +592,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH1</source>
-        <translation type="unfinished"></translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -487,7 +601,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH2</source>
-        <translation type="unfinished"></translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -496,7 +610,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH3</source>
-        <translation type="unfinished"></translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -505,12 +619,12 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH4</source>
-        <translation type="unfinished"></translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <location line="-810"/>
         <source>SWA</source>
-        <translation type="unfinished"></translation>
+        <translation>SWA</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -520,7 +634,7 @@
     <message>
         <location line="+39"/>
         <source>ATTITUDE</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTITUDE</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -550,12 +664,12 @@
     <message>
         <location line="+11"/>
         <source>ATTI5:</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI5:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI6:</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI6:</translation>
     </message>
     <message>
         <location line="+85"/>
@@ -564,7 +678,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH5</source>
-        <translation type="unfinished"></translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -573,7 +687,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH6</source>
-        <translation type="unfinished"></translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -582,7 +696,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH7</source>
-        <translation type="unfinished"></translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -591,7 +705,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH8</source>
-        <translation type="unfinished"></translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <location line="-584"/>
@@ -601,17 +715,17 @@
     <message>
         <location line="+12"/>
         <source>(UP-CT)</source>
-        <translation type="unfinished"></translation>
+        <translation>(UP-CT)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(UP-DN)</source>
-        <translation type="unfinished"></translation>
+        <translation>(UP-DN)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(DN-UP)</source>
-        <translation type="unfinished"></translation>
+        <translation>(DN-UP)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -626,7 +740,7 @@
     <message>
         <location line="+13"/>
         <source>ELEVON</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEVON</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -663,7 +777,7 @@
     <message>
         <location line="-23"/>
         <source>V-TAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>V-TAIL</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -678,7 +792,7 @@
     <message>
         <location line="+94"/>
         <source>PROG.MIX1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROG.MIX1</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -702,7 +816,7 @@
         <location line="-103"/>
         <location line="+115"/>
         <source>INH</source>
-        <translation type="unfinished"></translation>
+        <translation>INH</translation>
     </message>
     <message>
         <location line="-107"/>
@@ -719,53 +833,64 @@
     <message>
         <location line="-49"/>
         <source>PROG.MIX2</source>
-        <translation type="unfinished"></translation>
+        <translation>PROG.MIX2</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>READ</source>
-        <translation type="unfinished"></translation>
+        <translation>READ</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>LOAD</source>
-        <translation type="unfinished"></translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>UPDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>UPDATE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+49"/>
-        <location line="+23"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+66"/>
-        <location line="+84"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location line="+5"/>
+        <location line="+29"/>
+        <location filename="../src/app/mainwindow.cpp" line="+48"/>
+        <location line="+22"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+68"/>
+        <location line="+110"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-34"/>
+        <location line="+34"/>
+        <source>不能读取指定的文件</source>
+        <translation>Cannot read the chosen file</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <location filename="../src/app/mainwindow.cpp" line="-22"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../src/app/mainwindow.cpp" line="+14"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-10"/>
+        <location filename="../src/app/mainwindow.cpp" line="+1"/>
         <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/mainwindow.cpp" line="+7"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
@@ -785,101 +910,234 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the transmitter&apos;s settings (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send the settings to the transmitter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Send the settings to the transmitter (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Load settings from a file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Load settings from a file (%1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save the settings to a file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the settings to a file (%1)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+2"/>
+        <source>What an UPDATE would change; compare with a file or a backup (%1)</source>
+        <translation>What an UPDATE would change; compare with a file or a backup (%1)</translation>
+    </message>
+    <message>
+        <location line="+96"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+6"/>
         <source>VIRTUAL-TX</source>
-        <translation type="unfinished"></translation>
+        <translation>VIRTUAL-TX</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A transmitter simulated inside the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+71"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+94"/>
         <location line="+20"/>
         <source>ERROR</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-30"/>
+        <location line="+10"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>Can not open!</source>
-        <translation type="unfinished"></translation>
+        <translation>Can not open!</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-30"/>
+        <location line="+17"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="-17"/>
+        <source>The port name is longer than any path can be.</source>
+        <translation>The port name is longer than any path can be.</translation>
+    </message>
+    <message>
+        <location line="+111"/>
         <source>请输入合适的数据，各个数据之间用空格分开。</source>
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+106"/>
+        <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
+        <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>串口连接已断开</source>
         <translation>The serial connection was lost</translation>
     </message>
     <message>
         <location filename="../src/app/portdescription.cpp" line="+17"/>
         <source>Description: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Description: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Maker: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maker: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB vendor:product: %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB vendor:product: %1:%2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Serial number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <source>CHANGES</source>
+        <translation>CHANGES</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>1 change is not written to the transmitter. Close anyway?</source>
+        <translation>1 change is not written to the transmitter. Close anyway?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 changes are not written to the transmitter. Close anyway?</source>
+        <translation>%1 changes are not written to the transmitter. Close anyway?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>SmallFile</name>
+    <message>
+        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
+        <translation>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitterReview</name>
+    <message>
+        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <source>no answer to READ: check port, settings, transmitter power</source>
+        <translation>no answer to READ: check port, settings, transmitter power</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</source>
+        <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>no backup written</source>
+        <translation>no backup written</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup of this READ could not be written in %1: %2</source>
+        <translation>The backup of this READ could not be written in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>UPDATE confirmed: every value written came back</source>
+        <translation>UPDATE confirmed: every value written came back</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>UPDATE did not take every value</source>
+        <translation>UPDATE did not take every value</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UPDATE did not take:</source>
+        <translation>UPDATE did not take:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: sent %2, the transmitter has %3</source>
+        <translation>%1: sent %2, the transmitter has %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPDATE</source>
+        <translation>UPDATE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The transmitter holds %1</source>
+        <translation>The transmitter holds %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPDATE wrote %1; READ to confirm that the transmitter holds it</source>
+        <translation>UPDATE wrote %1; READ to confirm that the transmitter holds it</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not read</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 change not written</source>
+        <translation>1 change not written</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changes not written</source>
+        <translation>%1 changes not written</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>written, READ to confirm</source>
+        <translation>written, READ to confirm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>same as the transmitter</source>
+        <translation>same as the transmitter</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+16"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show the editor in &lt;language&gt;: zh or en (default: from the system locale).</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the editor in &lt;language&gt;: zh or en (default: from the system locale).</translation>
     </message>
 </context>
 </TS>

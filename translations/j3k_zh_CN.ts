@@ -2,83 +2,197 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DlgChanges</name>
+    <message>
+        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+57"/>
+        <source>Transmitter</source>
+        <translation>发射机</translation>
+    </message>
+    <message>
+        <location line="-57"/>
+        <source>Editor</source>
+        <translation>编辑器</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>恢复为发射机中的值</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compare with the transmitter</source>
+        <translation>与发射机比较</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Differs from the editor by</source>
+        <translation>与编辑器相差</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Load backup</source>
+        <translation>加载备份</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>CHANGES</source>
+        <translation>CHANGES</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Compare with a file...</source>
+        <translation>与文件比较...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Backups of earlier READs, newest first, in %1</source>
+        <translation>以前各次 READ 的备份（最新的在前），位于 %1</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 holds what the editor shows.</source>
+        <translation>%1 与编辑器中的值相同。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 differs from the editor in 1 value.</source>
+        <translation>%1 与编辑器有 1 个值不同。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 differs from the editor in %2 values.</source>
+        <translation>%1 与编辑器有 %2 个值不同。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The transmitter has not been read: open its port and READ first.</source>
+        <translation>尚未读取发射机：请先打开它的串口并 READ。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The editor shows what the transmitter holds.</source>
+        <translation>编辑器中的值与发射机中的相同。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An UPDATE would change 1 value:</source>
+        <translation>UPDATE 将改变 1 个值：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>An UPDATE would change %1 values:</source>
+        <translation>UPDATE 将改变 %1 个值：</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>not a parameter file</source>
+        <translation>不是参数文件</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 parameter</source>
+        <translation>1 个参数</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 parameters</source>
+        <translation>%1 个参数</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Compare with a parameter file</source>
+        <translation>与参数文件比较</translation>
+    </message>
+</context>
+<context>
     <name>DlgLoad</name>
     <message>
         <location filename="../src/app/dlgload.ui" line="+26"/>
         <source>加载文件</source>
-        <translation type="unfinished"></translation>
+        <translation>加载文件</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>filename：</source>
-        <translation type="unfinished"></translation>
+        <translation>filename：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>browse</source>
-        <translation type="unfinished"></translation>
+        <translation>browse</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>用于打开二进制文件</source>
-        <translation type="unfinished"></translation>
+        <translation>用于打开二进制文件</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>BIT</source>
-        <translation type="unfinished"></translation>
+        <translation>BIT</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>file info</source>
-        <translation type="unfinished"></translation>
+        <translation>file info</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>file length：0</source>
-        <translation type="unfinished"></translation>
+        <translation>file length：0</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Preview before 16 bytes of data：</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview before 16 bytes of data：</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+59"/>
+        <location filename="../src/app/dlgload.cpp" line="+58"/>
         <source>打开文件</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>所有文件 (*.*);;文本文件 (*.txt *.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件 (*.*);;文本文件 (*.txt *.dat)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>不能读取指定的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>不能读取指定的文件</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>文件长度：%1B</source>
-        <translation type="unfinished"></translation>
+        <translation>文件长度：%1B</translation>
     </message>
 </context>
 <context>
@@ -86,172 +200,172 @@
     <message>
         <location filename="../src/app/mainwindow.ui" line="+9"/>
         <source>J3K&amp;J3LM(BLE) parameter setting sofeware  V3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>J3K&amp;J3LM(BLE) parameter setting sofeware  V3.0</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>BASIC MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>BASIC MENU</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>REVERSE</source>
-        <translation type="unfinished"></translation>
+        <translation>REVERSE</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>0-N</source>
-        <translation type="unfinished"></translation>
+        <translation>0-N</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>1-R</source>
-        <translation type="unfinished"></translation>
+        <translation>1-R</translation>
     </message>
     <message>
         <location line="+104"/>
         <source>SUB-TRIM</source>
-        <translation type="unfinished"></translation>
+        <translation>SUB-TRIM</translation>
     </message>
     <message>
         <location line="+113"/>
         <source>END POINT</source>
-        <translation type="unfinished"></translation>
+        <translation>END POINT</translation>
     </message>
     <message>
         <location line="+225"/>
         <source>  L                R</source>
-        <translation type="unfinished"></translation>
+        <translation>  L                R</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CHANNEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANNEL</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH1：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH1：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH2：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH2：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH3：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH3：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH4：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH4：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH5：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH5：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH6：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH6：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH7：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH7：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH8：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:16pt; font-weight:600;&quot;&gt;CH8：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>FAIL SAFE</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL SAFE</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>PARAMENTER</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMENTER</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>TX-ALARM：</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-ALARM：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>STK-MODE：</source>
-        <translation type="unfinished"></translation>
+        <translation>STK-MODE：</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>VERSION：</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION：</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>AUX-CH</source>
-        <translation type="unfinished"></translation>
+        <translation>AUX-CH</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>0:SwA</source>
-        <translation type="unfinished"></translation>
+        <translation>0:SwA</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>1:SwB</source>
-        <translation type="unfinished"></translation>
+        <translation>1:SwB</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>2:VrA</source>
-        <translation type="unfinished"></translation>
+        <translation>2:VrA</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>3:VrB</source>
-        <translation type="unfinished"></translation>
+        <translation>3:VrB</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH5:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH5:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH6:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH6:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH7:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH7:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH8:</source>
-        <translation type="unfinished"></translation>
+        <translation>CH8:</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>4:NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>4:NULL</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>SETTING</source>
-        <translation type="unfinished"></translation>
+        <translation>SETTING</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>OPEN/OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OPEN/OFF</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -260,154 +374,154 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+180"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+205"/>
         <source>OPEN</source>
-        <translation type="unfinished"></translation>
+        <translation>OPEN</translation>
     </message>
     <message>
         <location line="-1024"/>
         <source>PortNum：</source>
-        <translation type="unfinished"></translation>
+        <translation>PortNum：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>DTR</source>
-        <translation type="unfinished"></translation>
+        <translation>DTR</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>BaudR：</source>
-        <translation type="unfinished"></translation>
+        <translation>BaudR：</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>2400</source>
-        <translation type="unfinished"></translation>
+        <translation>2400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4800</source>
-        <translation type="unfinished"></translation>
+        <translation>4800</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>14400</source>
-        <translation type="unfinished"></translation>
+        <translation>14400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>19200</source>
-        <translation type="unfinished"></translation>
+        <translation>19200</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>38400</source>
-        <translation type="unfinished"></translation>
+        <translation>38400</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>56000</source>
-        <translation type="unfinished"></translation>
+        <translation>56000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>57600</source>
-        <translation type="unfinished"></translation>
+        <translation>57600</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>115200</source>
-        <translation type="unfinished"></translation>
+        <translation>115200</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>DataB：</source>
-        <translation type="unfinished"></translation>
+        <translation>DataB：</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>STOPB：</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPB：</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1.5</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Parity：</source>
-        <translation type="unfinished"></translation>
+        <translation>Parity：</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ODD</source>
-        <translation type="unfinished"></translation>
+        <translation>ODD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EVEN</source>
-        <translation type="unfinished"></translation>
+        <translation>EVEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MARK</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SPACE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPACE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Control：</source>
-        <translation type="unfinished"></translation>
+        <translation>Control：</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -417,35 +531,35 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+84"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-14"/>
+        <location filename="../src/app/mainwindow.cpp" line="+106"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-15"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <location line="-921"/>
         <source>HARDWARE</source>
-        <translation type="unfinished"></translation>
+        <translation>HARDWARE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>XONXOFF</source>
-        <translation type="unfinished"></translation>
+        <translation>XONXOFF</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>ADVACNE MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVACNE MENU</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>D/R</source>
-        <translation type="unfinished"></translation>
+        <translation>D/R</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -454,22 +568,22 @@
         <location line="+117"/>
         <location line="+135"/>
         <source>MIX：</source>
-        <translation type="unfinished"></translation>
+        <translation>MIX：</translation>
     </message>
     <message>
         <location line="-774"/>
         <source>CH ：</source>
-        <translation type="unfinished"></translation>
+        <translation>CH ：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>SW：</source>
-        <translation type="unfinished"></translation>
+        <translation>SW：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>RATE- UP ：</source>
-        <translation type="unfinished"></translation>
+        <translation>RATE- UP ：</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -478,7 +592,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH1</source>
-        <translation type="unfinished"></translation>
+        <translation>CH1</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -487,7 +601,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH2</source>
-        <translation type="unfinished"></translation>
+        <translation>CH2</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -496,7 +610,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH3</source>
-        <translation type="unfinished"></translation>
+        <translation>CH3</translation>
     </message>
     <message>
         <location line="-815"/>
@@ -505,57 +619,57 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH4</source>
-        <translation type="unfinished"></translation>
+        <translation>CH4</translation>
     </message>
     <message>
         <location line="-810"/>
         <source>SWA</source>
-        <translation type="unfinished"></translation>
+        <translation>SWA</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>RATE-DOWN：</source>
-        <translation type="unfinished"></translation>
+        <translation>RATE-DOWN：</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>ATTITUDE</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTITUDE</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>CH：</source>
-        <translation type="unfinished"></translation>
+        <translation>CH：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>ATTI1：</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI1：</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI2：</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI2：</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI3：</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI3：</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI4：</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI4：</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI5:</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI5:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ATTI6:</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTI6:</translation>
     </message>
     <message>
         <location line="+85"/>
@@ -564,7 +678,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH5</source>
-        <translation type="unfinished"></translation>
+        <translation>CH5</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -573,7 +687,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH6</source>
-        <translation type="unfinished"></translation>
+        <translation>CH6</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -582,7 +696,7 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH7</source>
-        <translation type="unfinished"></translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <location line="-596"/>
@@ -591,206 +705,217 @@
         <location line="+114"/>
         <location line="+14"/>
         <source>CH8</source>
-        <translation type="unfinished"></translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <location line="-584"/>
         <source>（UP-UP）</source>
-        <translation type="unfinished"></translation>
+        <translation>（UP-UP）</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(UP-CT)</source>
-        <translation type="unfinished"></translation>
+        <translation>(UP-CT)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(UP-DN)</source>
-        <translation type="unfinished"></translation>
+        <translation>(UP-DN)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>(DN-UP)</source>
-        <translation type="unfinished"></translation>
+        <translation>(DN-UP)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>（DN-CT）</source>
-        <translation type="unfinished"></translation>
+        <translation>（DN-CT）</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>（DN-DN）</source>
-        <translation type="unfinished"></translation>
+        <translation>（DN-DN）</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>ELEVON</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEVON</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>（L）</source>
-        <translation type="unfinished"></translation>
+        <translation>（L）</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>（R）</source>
-        <translation type="unfinished"></translation>
+        <translation>（R）</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>AILE1：</source>
-        <translation type="unfinished"></translation>
+        <translation>AILE1：</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>AILE2：</source>
-        <translation type="unfinished"></translation>
+        <translation>AILE2：</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+139"/>
         <source>ELEV2：</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEV2：</translation>
     </message>
     <message>
         <location line="-133"/>
         <location line="+127"/>
         <source>ELEV1：</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEV1：</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>V-TAIL</source>
-        <translation type="unfinished"></translation>
+        <translation>V-TAIL</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>RUDD1：</source>
-        <translation type="unfinished"></translation>
+        <translation>RUDD1：</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>RUDD2：</source>
-        <translation type="unfinished"></translation>
+        <translation>RUDD2：</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>PROG.MIX1</source>
-        <translation type="unfinished"></translation>
+        <translation>PROG.MIX1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+139"/>
         <source>OFFSET：</source>
-        <translation type="unfinished"></translation>
+        <translation>OFFSET：</translation>
     </message>
     <message>
         <location line="-133"/>
         <location line="+121"/>
         <source>MAS：</source>
-        <translation type="unfinished"></translation>
+        <translation>MAS：</translation>
     </message>
     <message>
         <location line="-115"/>
         <location line="+121"/>
         <source>SLA：</source>
-        <translation type="unfinished"></translation>
+        <translation>SLA：</translation>
     </message>
     <message>
         <location line="-103"/>
         <location line="+115"/>
         <source>INH</source>
-        <translation type="unfinished"></translation>
+        <translation>INH</translation>
     </message>
     <message>
         <location line="-107"/>
         <location line="+127"/>
         <source>UP ：</source>
-        <translation type="unfinished"></translation>
+        <translation>UP ：</translation>
     </message>
     <message>
         <location line="-121"/>
         <location line="+127"/>
         <source>DOWN：</source>
-        <translation type="unfinished"></translation>
+        <translation>DOWN：</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>PROG.MIX2</source>
-        <translation type="unfinished"></translation>
+        <translation>PROG.MIX2</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>READ</source>
-        <translation type="unfinished"></translation>
+        <translation>READ</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>LOAD</source>
-        <translation type="unfinished"></translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>UPDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>UPDATE</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+49"/>
-        <location line="+23"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+66"/>
-        <location line="+84"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location line="+5"/>
+        <location line="+29"/>
+        <location filename="../src/app/mainwindow.cpp" line="+48"/>
+        <location line="+22"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+68"/>
+        <location line="+110"/>
         <source>错误</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-34"/>
+        <location line="+34"/>
+        <source>不能读取指定的文件</source>
+        <translation>不能读取指定的文件</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <location filename="../src/app/mainwindow.cpp" line="-22"/>
         <source>文件格式不正确</source>
-        <translation type="unfinished"></translation>
+        <translation>文件格式不正确</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../src/app/mainwindow.cpp" line="+14"/>
         <source>保存数据</source>
-        <translation type="unfinished"></translation>
+        <translation>保存数据</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-10"/>
+        <location filename="../src/app/mainwindow.cpp" line="+1"/>
         <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/mainwindow.cpp" line="+7"/>
         <source>不能写入指定的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>不能写入指定的文件</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1已打开 %2 %3 %4 | </source>
-        <translation type="unfinished"></translation>
+        <translation>%1已打开 %2 %3 %4 | </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>串口未打开 | </source>
-        <translation type="unfinished"></translation>
+        <translation>串口未打开 | </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>发送：%1B | 接收：%2B</source>
-        <translation type="unfinished"></translation>
+        <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
     </message>
@@ -810,10 +935,15 @@
         <translation>把参数保存到文件（%1）</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+2"/>
+        <source>What an UPDATE would change; compare with a file or a backup (%1)</source>
+        <translation>UPDATE 将改变哪些值；与文件或备份比较（%1）</translation>
+    </message>
+    <message>
+        <location line="+96"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+6"/>
         <source>VIRTUAL-TX</source>
-        <translation type="unfinished"></translation>
+        <translation>VIRTUAL-TX</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -821,32 +951,44 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+71"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+94"/>
         <location line="+20"/>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="-30"/>
+        <location line="+10"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>Can not open!</source>
         <translation>不能打开串口！</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-30"/>
+        <location line="+17"/>
         <source>error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+92"/>
-        <source>请输入合适的数据，各个数据之间用空格分开。</source>
-        <translation type="unfinished"></translation>
+        <location line="-17"/>
+        <source>The port name is longer than any path can be.</source>
+        <translation>串口名称超过了路径的最大长度。</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+111"/>
+        <source>请输入合适的数据，各个数据之间用空格分开。</source>
+        <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
+        <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>串口连接已断开</source>
-        <translation type="unfinished"></translation>
+        <translation>串口连接已断开</translation>
     </message>
     <message>
         <location filename="../src/app/portdescription.cpp" line="+17"/>
@@ -868,18 +1010,134 @@
         <source>Serial number: %1</source>
         <translation>序列号：%1</translation>
     </message>
+    <message>
+        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <source>CHANGES</source>
+        <translation>CHANGES</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>1 change is not written to the transmitter. Close anyway?</source>
+        <translation>有 1 处改动尚未写入发射机。仍要关闭吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 changes are not written to the transmitter. Close anyway?</source>
+        <translation>有 %1 处改动尚未写入发射机。仍要关闭吗？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>SmallFile</name>
+    <message>
+        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <source>It is not a regular file.</source>
+        <translation>这不是普通文件。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
+        <translation>文件长 %1 字节；参数文件为 162 字节，超过 %2 字节的文件不予读取。</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitterReview</name>
+    <message>
+        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <source>no answer to READ: check port, settings, transmitter power</source>
+        <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</source>
+        <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>no backup written</source>
+        <translation>未写入备份</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup of this READ could not be written in %1: %2</source>
+        <translation>本次 READ 的备份无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>UPDATE confirmed: every value written came back</source>
+        <translation>UPDATE 已确认：写入的每个值都已读回</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>UPDATE did not take every value</source>
+        <translation>UPDATE 未能写入全部值</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UPDATE did not take:</source>
+        <translation>UPDATE 未生效：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: sent %2, the transmitter has %3</source>
+        <translation>%1：发送了 %2，发射机中的值为 %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>UPDATE</source>
+        <translation>UPDATE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The transmitter holds %1</source>
+        <translation>发射机中的值为 %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPDATE wrote %1; READ to confirm that the transmitter holds it</source>
+        <translation>UPDATE 已写入 %1；请 READ 以确认发射机已保存</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not read</source>
+        <translation>未读取</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 change not written</source>
+        <translation>1 处改动未写入</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changes not written</source>
+        <translation>%1 处改动未写入</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>written, READ to confirm</source>
+        <translation>已写入，请 READ 确认</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>same as the transmitter</source>
+        <translation>与发射机一致</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+16"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
-        <translation type="unfinished"></translation>
+        <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show the editor in &lt;language&gt;: zh or en (default: from the system locale).</source>
-        <translation type="unfinished"></translation>
+        <translation>以 &lt;language&gt; 显示编辑器：zh 或 en（默认：按系统区域设置）。</translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
     , m_backups(table({tr("Backup"), tr("Differs from the editor by")}, "backupList"))
     , m_loadBackup(button(tr("Load backup"), "loadBackupButton"))
 {
+    setObjectName(QStringLiteral("DlgChanges"));
     setWindowTitle(tr("CHANGES"));
     m_heading->setObjectName(QStringLiteral("heading"));
     m_heading->setWordWrap(true);
@@ -77,6 +78,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
 
     auto *backupsLabel = new QLabel(
         tr("Backups of earlier READs, newest first, in %1").arg(QDir::toNativeSeparators(m_review.backups().folder())));
+    backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
     backupsLabel->setWordWrap(true);
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -147,8 +149,10 @@ void DlgChanges::showBackups()
             const auto n = j3k::compareParams(*params, editor, j3k::recordParams()).size();
             differs = n == 1 ? tr("1 parameter") : tr("%1 parameters").arg(n);
         }
+        // Digits only, as in the file's name: no month name in the system's
+        // language when the editor speaks another.
         auto *item = new QTreeWidgetItem(
-            m_backups, {when.isValid() ? QLocale().toString(when, QLocale::ShortFormat) : stem, differs});
+            m_backups, {when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : stem, differs});
         item->setData(0, Qt::UserRole, path);
         item->setToolTip(0, QDir::toNativeSeparators(path));
     }

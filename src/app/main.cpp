@@ -13,6 +13,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
+    // The system's language already for --help; --lang may change it below.
+    Language language = languageFor(QLocale::system());
+    setLanguage(language);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Parameter editor for J3K and J3LM transmitters"));
@@ -25,7 +28,6 @@ int main(int argc, char *argv[])
     parser.addOption(lang);
     parser.process(app);
 
-    Language language = languageFor(QLocale::system());
     if (parser.isSet(lang)) {
         const QString chosen = parser.value(lang);
         if (chosen != QLatin1String("zh") && chosen != QLatin1String("en")) {
@@ -33,8 +35,8 @@ int main(int argc, char *argv[])
             return 2;
         }
         language = chosen == QLatin1String("zh") ? Language::Chinese : Language::English;
+        setLanguage(language);
     }
-    setLanguage(language);
 
     MainWindow window;
     window.show();
