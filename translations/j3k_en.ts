@@ -785,11 +785,6 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
-        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+27"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation type="unfinished"></translation>
@@ -866,6 +861,14 @@
     <message>
         <location line="+5"/>
         <source>Serial number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxLink</name>
+    <message>
+        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -785,11 +785,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
-        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
-        <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
-    </message>
-    <message>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+27"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
@@ -867,6 +862,14 @@
         <location line="+5"/>
         <source>Serial number: %1</source>
         <translation>序列号：%1</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxLink</name>
+    <message>
+        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
+        <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
 </context>
 <context>
