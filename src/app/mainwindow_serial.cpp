@@ -161,7 +161,7 @@ void MainWindow::openPort()
 
     PortSettings settings = chosenPortSettings();
     settings.portName = device;
-    // Open is open, whether or not the "OK" went out.
+    // A port that opened is open, even where its "OK" did not go out.
     myCom->open(settings);
     if (!myCom->isOpen()) {
         const QString reason = myCom->errorString();

@@ -36,8 +36,8 @@ void wait(std::chrono::milliseconds time)
     while (!deadline.hasExpired()) {
         QEventLoop loop;
         QTimer::singleShot(int(deadline.remainingTime()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        // A quitting application ends every event loop at once and lets no
-        // new one run; the time that is left is then slept away.
+        // An application that exits ends every event loop at once and lets
+        // no new one run; the time that is left is then slept away.
         if (loop.exec() != 0)
             QThread::msleep(ulong(deadline.remainingTime()));
     }
@@ -60,19 +60,19 @@ QString deviceGroup(const QString &path)
     return {};
 }
 
-// How to get the right to open a port the system refused: join the group
-// that owns the device (dialout on Debian, uucp on Arch). Empty where that
-// is not why.
-QString permissionHint(const QSerialPort &port)
+// How to get the right to open the port `name` that the system refused
+// with `error`: join the group that owns the device (dialout on Debian, uucp
+// on Arch). Empty where that is not why.
+QString permissionHint(const QString &name, QSerialPort::SerialPortError error)
 {
 #ifdef Q_OS_WIN
-    Q_UNUSED(port);
+    Q_UNUSED(name);
+    Q_UNUSED(error);
     return {};
 #else
     // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
-    const QString name = port.portName();
     const QFileInfo file(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
-    if (port.error() != QSerialPort::PermissionError || !file.exists() || (file.isReadable() && file.isWritable()))
+    if (error != QSerialPort::PermissionError || !file.exists() || (file.isReadable() && file.isWritable()))
         return {};
     QString group = deviceGroup(file.absoluteFilePath());
     if (group.isEmpty())
@@ -101,7 +101,7 @@ bool TxLink::open(const PortSettings &settings)
     m_port = new QSerialPort(settings.portName, this);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_error = m_port->errorString();
-        const QString hint = permissionHint(*m_port);
+        const QString hint = permissionHint(settings.portName, m_port->error());
         if (!hint.isEmpty())
             m_error += QLatin1Char('\n') + hint;
         delete m_port;

@@ -34,7 +34,7 @@ public:
     // right to open it where that is missing) or "OK" did not go out.
     bool open(const PortSettings &settings);
     // Sends "DIS" (not after the line was lost: nobody would hear it) and
-    // closes the port.
+    // closes the port, from a handler of the link's own signals too.
     void close(Notice notice = Notice::Send);
     bool isOpen() const;
     // Whether the line went away under the open port (adapter pulled).
@@ -46,7 +46,7 @@ public:
     // Sends the S record, pauses 500 ms with the event loop running, then
     // sends the G record. False when the port failed or was lost in the
     // pause, in which case the G record was not sent. The pause lasts even
-    // while the application quits: the transmitter must not get the G
+    // when the application exits in it: the transmitter must not get the G
     // record early.
     bool update(const QByteArray &recordS, const QByteArray &recordG);
     // The same with both records built first from `params`.
