@@ -167,6 +167,7 @@ private Q_SLOTS:
         QTest::newRow("values edited") << "edit" << true;
         QTest::newRow("LOAD clicked") << "load" << true;
         QTest::newRow("window closed") << "close" << true;
+        QTest::newRow("application exits") << "exit" << true;
         QTest::newRow("port unplugged") << "unplug" << false;
     }
 
@@ -205,17 +206,19 @@ private Q_SLOTS:
             } else if (action == u"close") {
                 w.close();
                 shownAfterClose = w.isVisible();
+            } else if (action == u"exit") {
+                qApp->exit();  // every event loop ends at once, the pause's too
             } else {
                 script.then("QMessageBox", press(QMessageBox::Ok, &box));
                 wire.pty.closeMaster();
             }
         });
-        if (action == u"close") {
+        if (action == u"close" || action == u"exit") {
             // Only a running application quits when its last window closes.
             QTimer::singleShot(0, &w, [&] { button(w, "pushButtonSend2")->click(); });
             QTimer::singleShot(5000, qApp, &QCoreApplication::quit);
             qApp->exec();
-            QVERIFY(!w.isVisible());
+            QCOMPARE(w.isVisible(), action == u"exit");
         } else {
             button(w, "pushButtonSend2")->click();
         }

@@ -374,7 +374,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+205"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,8 +531,8 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+106"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-15"/>
+        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
@@ -861,8 +861,8 @@
         <location line="+29"/>
         <location filename="../src/app/mainwindow.cpp" line="+48"/>
         <location line="+22"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+68"/>
-        <location line="+110"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
+        <location line="+74"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -910,11 +910,6 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
-        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
-        <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
-    </message>
-    <message>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>Read the transmitter&apos;s settings (%1)</translation>
@@ -941,7 +936,7 @@
     </message>
     <message>
         <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+6"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -951,21 +946,21 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+94"/>
-        <location line="+20"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location line="+18"/>
         <source>ERROR</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-28"/>
         <location line="+10"/>
         <location line="+7"/>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>Can not open!</source>
         <translation>Can not open!</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-28"/>
         <location line="+17"/>
         <source>error</source>
         <translation>Error</translation>
@@ -976,12 +971,12 @@
         <translation>The port name is longer than any path can be.</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+88"/>
         <source>请输入合适的数据，各个数据之间用空格分开。</source>
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+70"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
     </message>
@@ -991,7 +986,7 @@
         <translation>The serial connection was lost</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+17"/>
+        <location filename="../src/app/portdescription.cpp" line="+11"/>
         <source>Description: %1</source>
         <translation>Description: %1</translation>
     </message>
@@ -1125,6 +1120,19 @@
         <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>same as the transmitter</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxLink</name>
+    <message>
+        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
+        <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>the port took nothing for %1 ms</source>
+        <translation>the port took nothing for %1 ms</translation>
     </message>
 </context>
 <context>

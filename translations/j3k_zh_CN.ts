@@ -374,7 +374,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+205"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,8 +531,8 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+106"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-15"/>
+        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
@@ -861,8 +861,8 @@
         <location line="+29"/>
         <location filename="../src/app/mainwindow.cpp" line="+48"/>
         <location line="+22"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+68"/>
-        <location line="+110"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
+        <location line="+74"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
@@ -910,11 +910,6 @@
         <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
-        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
-        <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
-    </message>
-    <message>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
@@ -941,7 +936,7 @@
     </message>
     <message>
         <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+6"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -951,21 +946,21 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+94"/>
-        <location line="+20"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location line="+18"/>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-28"/>
         <location line="+10"/>
         <location line="+7"/>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>Can not open!</source>
         <translation>不能打开串口！</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-28"/>
         <location line="+17"/>
         <source>error</source>
         <translation>错误</translation>
@@ -976,12 +971,12 @@
         <translation>串口名称超过了路径的最大长度。</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+88"/>
         <source>请输入合适的数据，各个数据之间用空格分开。</source>
         <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+70"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
     </message>
@@ -991,7 +986,7 @@
         <translation>串口连接已断开</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+17"/>
+        <location filename="../src/app/portdescription.cpp" line="+11"/>
         <source>Description: %1</source>
         <translation>描述：%1</translation>
     </message>
@@ -1125,6 +1120,19 @@
         <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>与发射机一致</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxLink</name>
+    <message>
+        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
+        <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>the port took nothing for %1 ms</source>
+        <translation>端口在 %1 毫秒内未接收任何数据</translation>
     </message>
 </context>
 <context>

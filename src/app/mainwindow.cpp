@@ -33,6 +33,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->comboBoxComm->setEditable(true);
     ui->comboBoxComm->setInsertPolicy(QComboBox::NoInsert);
 #endif
+    setUpLink();
     setUpPortList();
     connect(ui->pushButtonLoad, &QPushButton::clicked, this, &MainWindow::load);
     connect(ui->pushButtonSave, &QPushButton::clicked, this, &MainWindow::save);
@@ -60,13 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 // Leaving with the port open closes it without a DIS notice.
-MainWindow::~MainWindow()
-{
-    if (myCom) {
-        myCom->disconnect(this);
-        myCom->close();
-    }
-}
+MainWindow::~MainWindow() { myCom->close(j3k::TxLink::Notice::Skip); }
 
 // Closed in UPDATE's pause, the window would leave the transmitter with an
 // S record and no G record (quitting the application ends every event loop,

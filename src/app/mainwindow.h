@@ -1,11 +1,12 @@
 #pragma once
 
 #include "frames.h"
+#include "portsettings.h"
 #include "records.h"
+#include "txlink.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
-#include <QSerialPort>
 #include <QStringList>
 
 #include <memory>
@@ -43,29 +44,25 @@ private Q_SLOTS:
     void on_pushButtonOpen_clicked();
     void on_pushButtonRead_clicked();
     void on_pushButtonSend2_clicked();
-    void readMyCom();
+    void readMyCom(const QByteArray &batch);
     void load();
     void save();
 
 private:
-    enum class LinkNotice { Send, Skip };
-
     // A record applied to the window's values.
     void applyRecord(j3k::RecordId id, QStringView record);
 
     // The serial link (mainwindow_serial.cpp).
+    void setUpLink();
     void openPort();
-    void closePort(LinkNotice notice);
+    void closePort(j3k::TxLink::Notice notice);
     void dropPort();
-    void setPortPar();
+    PortSettings chosenPortSettings() const;
     // The bytes a text is sent as: its characters one byte each, or with
     // `hex` a dump such as "4F 4B" read back into bytes. A dump that does not
     // read shows an error box and gives no bytes.
     QByteArray whattoSend(const QString &tmp, bool hex);
-    void sendNotice(const QString &text);
-    void sendCounted(const QString &text);
-    void writeToPort(const QByteArray &bytes);
-    void onPortError(QSerialPort::SerialPortError error);
+    void countSent(qint64 bytes);
     void dropLostPort(const QString &reason);
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
@@ -93,13 +90,12 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<ParamBinding> m_binding;
-    QSerialPort *myCom = nullptr;           // the open port, none while closed
+    j3k::TxLink *myCom = nullptr;           // the line to the transmitter, open or not
     PtyTransmitter *m_virtualTx = nullptr;  // behind myCom when VIRTUAL-TX is open
     QLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
     bool isComOpen = false;
-    bool m_portLost = false;  // this connection's loss is already being handled
-    qint64 recvCount = 0;     // a flood passes 2^31 bytes in a few hours
+    qint64 recvCount = 0;  // a flood passes 2^31 bytes in a few hours
     qint64 transCount = 0;
     bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
     bool m_closeWhenUpdated = false;

@@ -4,19 +4,14 @@
 #include "ui_mainwindow.h"
 
 #include "comm.h"
-#include "delay.h"
 #include "parambinding.h"
-#include "portdescription.h"
 #include "portnames.h"
-#include "portsettings.h"
 #include "transmitterreview.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
 
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QPointer>
 #include <QSerialPortInfo>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -45,18 +40,6 @@ QString deviceFor(const QString &portText)
         return j3k::windowsDeviceName(portText).value_or(QString());
     // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
     return portText;
-}
-
-// How to get the right to open a device: join the group that owns it
-// (dialout on Debian, uucp on Arch).
-QString permissionHint(const QString &device)
-{
-    QString group = deviceGroup(device);
-    if (group.isEmpty())
-        group = QStringLiteral("dialout");
-    return MainWindow::tr("Serial ports belong to the %1 group: add yourself with "
-                          "\"sudo usermod -aG %1 $USER\" and log in again.")
-        .arg(group);
 }
 
 #ifdef J3K_HAVE_PTY
@@ -131,10 +114,21 @@ void MainWindow::pollPorts()
         m_portScan->setFuture(QtConcurrent::run(systemPortNames));
 }
 
+// The line speaks the transmitter's sequence; the window counts what goes
+// out and reads what comes in. The port is a child of the link, so it is
+// one of the window's objects while it is open.
+void MainWindow::setUpLink()
+{
+    myCom = new j3k::TxLink(this);
+    connect(myCom, &j3k::TxLink::received, this, &MainWindow::readMyCom);
+    connect(myCom, &j3k::TxLink::sent, this, &MainWindow::countSent);
+    connect(myCom, &j3k::TxLink::lost, this, &MainWindow::dropLostPort);
+}
+
 void MainWindow::on_pushButtonOpen_clicked()
 {
     if (isComOpen)
-        closePort(LinkNotice::Send);
+        closePort(j3k::TxLink::Notice::Send);
     else
         openPort();
 }
@@ -165,22 +159,16 @@ void MainWindow::openPort()
         return;
     }
 
-    myCom = new QSerialPort(device, this);
-    if (!myCom->open(QIODevice::ReadWrite)) {
-        QString reason = myCom->errorString();
-        const QFileInfo file(device.startsWith(QLatin1Char('/')) ? device : QStringLiteral("/dev/") + device);
-        if (!kWindowsNaming && myCom->error() == QSerialPort::PermissionError && file.exists()
-            && !(file.isReadable() && file.isWritable())) {
-            reason += QLatin1Char('\n') + permissionHint(file.absoluteFilePath());
-        }
+    PortSettings settings = chosenPortSettings();
+    settings.portName = device;
+    // A port that opened is open, even where its "OK" did not go out.
+    myCom->open(settings);
+    if (!myCom->isOpen()) {
+        const QString reason = myCom->errorString();
         dropPort();
         showCritical(tr("ERROR"), tr("Can not open!"), reason);
         return;
     }
-    setPortPar();
-    connect(myCom, &QSerialPort::readyRead, this, &MainWindow::readMyCom);
-    connect(myCom, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
-    m_portLost = false;
     // Half a frame left by the last connection belongs to nothing that
     // comes on this one.
     m_decoder.reset();
@@ -189,17 +177,14 @@ void MainWindow::openPort()
     setSettingsEnabled(false);
     ui->pushButtonOpen->setText(tr("OFF"));
     isComOpen = true;
-    sendNotice(QStringLiteral("OK"));
     refrushInfoLabel();
     saveSettings();  // a port that opened is the one to come back to
     m_review->portOpened();
 }
 
-void MainWindow::closePort(LinkNotice notice)
+void MainWindow::closePort(j3k::TxLink::Notice notice)
 {
-    if (notice == LinkNotice::Send)
-        sendNotice(QStringLiteral("DIS"));
-    myCom->close();
+    myCom->close(notice);
     dropPort();
     setSettingsEnabled(true);
     ui->pushButtonOpen->setText(tr("OPEN"));
@@ -210,34 +195,20 @@ void MainWindow::closePort(LinkNotice notice)
     m_portPoll->start();
 }
 
-// Ends a connection's objects: each open starts with a fresh port (and a
-// fresh virtual transmitter).
+// Ends a connection's objects: each open starts with a fresh virtual
+// transmitter (the link makes a fresh port itself).
 void MainWindow::dropPort()
 {
-    delete myCom;
-    myCom = nullptr;
     delete m_virtualTx;
     m_virtualTx = nullptr;
 }
 
-// Settings the device cannot take (DTR on a pseudo-terminal, 1.5 stop bits
-// on Linux) are left as they are; the port works without them.
-void MainWindow::setPortPar()
+PortSettings MainWindow::chosenPortSettings() const
 {
-    if (!myCom)
-        return;
-    const PortSettings s = portSettingsFromTexts(
-        ui->comboBoxBaudRate->currentText(), ui->comboBoxDataBit->currentText(), ui->comboBoxParity->currentText(),
-        ui->comboBoxStopBit->currentText(), ui->comboBoxFlowCtrl->currentText(), ui->checkBoxDTR->isChecked(),
-        ui->checkBoxRTS->isChecked());
-    myCom->setBaudRate(s.baudRate);
-    myCom->setDataBits(s.dataBits);
-    myCom->setParity(s.parity);
-    myCom->setStopBits(s.stopBits);
-    myCom->setFlowControl(s.flowControl);
-    myCom->setDataTerminalReady(s.dtr);
-    myCom->setRequestToSend(s.rts);
-    myCom->clearError();
+    return portSettingsFromTexts(ui->comboBoxBaudRate->currentText(), ui->comboBoxDataBit->currentText(),
+                                 ui->comboBoxParity->currentText(), ui->comboBoxStopBit->currentText(),
+                                 ui->comboBoxFlowCtrl->currentText(), ui->checkBoxDTR->isChecked(),
+                                 ui->checkBoxRTS->isChecked());
 }
 
 void MainWindow::setSettingsEnabled(bool enabled)
@@ -259,31 +230,19 @@ QByteArray MainWindow::whattoSend(const QString &tmp, bool hex)
     return bytes;
 }
 
-// The link notices tell the transmitter about the connection; they are not
-// part of the traffic the status line counts.
-void MainWindow::sendNotice(const QString &text) { writeToPort(whattoSend(text, false)); }
-
-void MainWindow::sendCounted(const QString &text)
+// The link notices tell the transmitter about the connection; the link
+// does not count them, so they are not part of the traffic shown here.
+void MainWindow::countSent(qint64 bytes)
 {
-    const QByteArray bytes = whattoSend(text, false);
-    writeToPort(bytes);
-    transCount += bytes.size();
+    transCount += bytes;
     refrushInfoLabel();
-}
-
-void MainWindow::writeToPort(const QByteArray &bytes)
-{
-    myCom->write(bytes);
-    // QSerialPort writes from the event loop; DIS must be out before the
-    // close, and the S record must not wait for the end of UPDATE's pause.
-    myCom->flush();
 }
 
 void MainWindow::on_pushButtonRead_clicked()
 {
     if (!isComOpen)
         return;
-    sendCounted(QStringLiteral("RRR"));
+    myCom->requestRead();
     m_review->readSent();
 }
 
@@ -297,7 +256,6 @@ void MainWindow::on_pushButtonSend2_clicked()
     const j3k::ParamSet params = m_binding->read();
     const QString recordS = j3k::buildRecord(j3k::RecordId::S, params);
     const QString recordG = j3k::buildRecord(j3k::RecordId::G, params);
-    sendCounted(recordS);
     // The transmitter needs half a second between the records, and nothing
     // else may reach it in between: a second S record or a READ would be
     // taken for part of this update. LOAD and CHANGES (which can load a
@@ -308,27 +266,21 @@ void MainWindow::on_pushButtonSend2_clicked()
     for (QWidget *w : commands)
         w->setEnabled(false);
     m_updatePending = true;
-    Delay_MSec(500);
+    // False when the port was lost meanwhile: the G record did not go out.
+    const bool whole = myCom->update(whattoSend(recordS, false), whattoSend(recordG, false));
     m_updatePending = false;
     for (QWidget *w : commands)
         w->setEnabled(true);
-    if (isComOpen) {  // not when the port was lost meanwhile
-        sendCounted(recordG);
+    if (whole)
         m_review->updateSent(recordS, recordG);
-    }
     if (m_closeWhenUpdated) {
         m_closeWhenUpdated = false;
         close();
     }
 }
 
-void MainWindow::readMyCom()
+void MainWindow::readMyCom(const QByteArray &batch)
 {
-    if (!myCom)
-        return;
-    const QByteArray batch = myCom->readAll();
-    if (batch.isEmpty())
-        return;
     recvCount += batch.size();
     refrushInfoLabel();
     j3k::ParamSet params = m_binding->read();
@@ -337,28 +289,11 @@ void MainWindow::readMyCom()
     m_review->framesApplied(params, set, m_decoder);
 }
 
-// A pulled adapter (or a closed pseudo-terminal) shows as a resource or read
-// error, repeated as fast as the port is polled. The first one closes the
-// port; the others are ignored.
-void MainWindow::onPortError(QSerialPort::SerialPortError error)
-{
-    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || m_portLost)
-        return;
-    m_portLost = true;
-    // Not from inside the port's own signal: closing it deletes the notifier
-    // that is emitting. Nothing is left to do if the port is closed first.
-    QMetaObject::invokeMethod(
-        this,
-        [this, port = QPointer<QSerialPort>(myCom), reason = myCom->errorString()] {
-            if (port && port == myCom)
-                dropLostPort(reason);
-        },
-        Qt::QueuedConnection);
-}
-
+// A pulled adapter (or a closed pseudo-terminal): the link reports it once
+// per connection.
 void MainWindow::dropLostPort(const QString &reason)
 {
-    closePort(LinkNotice::Skip);  // nobody is left to hear a DIS
+    closePort(j3k::TxLink::Notice::Skip);  // nobody is left to hear a DIS
     QString details = reason;
     if (m_updatePending) {
         details.prepend(tr("UPDATE is incomplete: the transmitter got the S record but not the G record. "

@@ -1,14 +1,8 @@
 #include "portdescription.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSerialPortInfo>
 #include <QStringList>
-
-#ifdef Q_OS_UNIX
-#include <grp.h>
-#include <sys/stat.h>
-#endif
 
 QString portToolTip(const QSerialPortInfo &info)
 {
@@ -25,19 +19,4 @@ QString portToolTip(const QSerialPortInfo &info)
     if (!info.serialNumber().isEmpty())
         lines << QCoreApplication::translate("MainWindow", "Serial number: %1").arg(info.serialNumber());
     return lines.join(u'\n');
-}
-
-QString deviceGroup(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    struct stat node {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &node) != 0)
-        return {};
-    if (const group *owner = ::getgrgid(node.st_gid))
-        return QString::fromLocal8Bit(owner->gr_name);
-#else
-    Q_UNUSED(path);
-#endif
-    return {};
 }

@@ -7,7 +7,3 @@ class QSerialPortInfo;
 // What the system knows of the adapter behind a port, one fact a line:
 // description, maker, USB vendor:product and serial number, where known.
 QString portToolTip(const QSerialPortInfo &info);
-
-// The group that owns the device node at `path`, whose members may open it;
-// empty where there is no such node or no group database.
-QString deviceGroup(const QString &path);

@@ -2,12 +2,22 @@
 
 #include "records.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QSerialPort>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <sys/stat.h>
+#endif
 
 namespace j3k {
 
@@ -21,10 +31,56 @@ constexpr int kWriteWaitMs = 1000;
 
 void wait(std::chrono::milliseconds time)
 {
-    QEventLoop loop;
     // A precise timer never fires early; a coarse one may, by up to 5 %.
-    QTimer::singleShot(time, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    const QDeadlineTimer deadline(time, Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(int(deadline.remainingTime()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        // An application that exits ends every event loop at once and lets
+        // no new one run; the time that is left is then slept away.
+        if (loop.exec() != 0)
+            QThread::msleep(ulong(deadline.remainingTime()));
+    }
+}
+
+// The group that owns the device node at `path`, whose members may open it;
+// empty where there is no such node or no group database.
+QString deviceGroup(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat node {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &node) != 0)
+        return {};
+    if (const group *owner = ::getgrgid(node.st_gid))
+        return QString::fromLocal8Bit(owner->gr_name);
+#else
+    Q_UNUSED(path);
+#endif
+    return {};
+}
+
+// How to get the right to open the port `name` that the system refused
+// with `error`: join the group that owns the device (dialout on Debian, uucp
+// on Arch). Empty where that is not why.
+QString permissionHint(const QString &name, QSerialPort::SerialPortError error)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(name);
+    Q_UNUSED(error);
+    return {};
+#else
+    // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
+    const QFileInfo file(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
+    if (error != QSerialPort::PermissionError || !file.exists() || (file.isReadable() && file.isWritable()))
+        return {};
+    QString group = deviceGroup(file.absoluteFilePath());
+    if (group.isEmpty())
+        group = QStringLiteral("dialout");
+    return TxLink::tr("Serial ports belong to the %1 group: add yourself with "
+                      "\"sudo usermod -aG %1 $USER\" and log in again.")
+        .arg(group);
+#endif
 }
 
 }  // namespace
@@ -45,16 +101,9 @@ bool TxLink::open(const PortSettings &settings)
     m_port = new QSerialPort(settings.portName, this);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_error = m_port->errorString();
-#ifndef Q_OS_WIN
-        const QString &name = settings.portName;
-        const QFileInfo file(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
-        if (m_port->error() == QSerialPort::PermissionError && file.exists()
-            && !(file.isReadable() && file.isWritable())) {
-            m_error += QLatin1Char('\n')
-                       + tr("Serial ports belong to the dialout group: add yourself with "
-                            "\"sudo usermod -aG dialout $USER\" and log in again.");
-        }
-#endif
+        const QString hint = permissionHint(settings.portName, m_port->error());
+        if (!hint.isEmpty())
+            m_error += QLatin1Char('\n') + hint;
         delete m_port;
         m_port = nullptr;
         return false;
@@ -71,10 +120,16 @@ void TxLink::close(Notice notice)
         return;
     if (notice == Notice::Send && !m_lost && m_port->isOpen())
         send(QByteArrayLiteral("DIS"));
-    m_port->close();
-    // Not deleted from inside one of its own signals.
     m_port->disconnect(this);
-    m_port->deleteLater();
+    m_port->close();
+    if (m_inPortSignal) {
+        // Not deleted from inside one of its own signals; out of the
+        // object tree at once all the same.
+        m_port->setParent(nullptr);
+        m_port->deleteLater();
+    } else {
+        delete m_port;
+    }
     m_port = nullptr;
 }
 
@@ -103,18 +158,21 @@ bool TxLink::requestRead()
     return true;
 }
 
+bool TxLink::update(const QByteArray &recordS, const QByteArray &recordG)
+{
+    if (!send(recordS))
+        return false;
+    Q_EMIT sent(recordS.size());
+    wait(kRecordPause);
+    if (!send(recordG))
+        return false;
+    Q_EMIT sent(recordG.size());
+    return true;
+}
+
 bool TxLink::update(const ParamSet &params)
 {
-    const QByteArray s = buildRecord(RecordId::S, params).toLatin1();
-    const QByteArray g = buildRecord(RecordId::G, params).toLatin1();
-    if (!send(s))
-        return false;
-    Q_EMIT sent(s.size());
-    wait(kRecordPause);
-    if (!send(g))
-        return false;
-    Q_EMIT sent(g.size());
-    return true;
+    return update(buildRecord(RecordId::S, params).toLatin1(), buildRecord(RecordId::G, params).toLatin1());
 }
 
 TxLink::ReadResult TxLink::read(const ParamSet &base, int timeoutMs)
@@ -142,8 +200,10 @@ TxLink::ReadResult TxLink::read(const ParamSet &base, int timeoutMs)
 void TxLink::readPort()
 {
     const QByteArray batch = m_port->readAll();
-    if (!batch.isEmpty())
-        Q_EMIT received(batch);
+    if (batch.isEmpty())
+        return;
+    const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);
+    Q_EMIT received(batch);
 }
 
 // A pulled adapter (or a closed pseudo-terminal) shows as a resource or read
@@ -155,7 +215,15 @@ void TxLink::onError()
         return;
     m_lost = true;
     m_error = m_port->errorString();
-    Q_EMIT lost(m_error);
+    // Not from inside the port's own signal: closing the port there deletes
+    // the notifier that is emitting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, port = QPointer<QSerialPort>(m_port), reason = m_error] {
+            if (port && port == m_port)
+                Q_EMIT lost(reason);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace j3k

@@ -17,7 +17,8 @@ namespace j3k {
 // record and half a second later the G record for UPDATE, "DIS" before the
 // port closes. Every message is written and flushed at once, so none of
 // them waits for the event loop. The waits run an event loop of their own,
-// so a command-line program can use the link straight from main().
+// so a command-line program can use the link straight from main(), and a
+// window stays live in them.
 class TxLink : public QObject
 {
     Q_OBJECT
@@ -29,10 +30,11 @@ public:
     ~TxLink() override;  // closes without a notice
 
     // Opens the port, applies the settings and sends "OK". False when the
-    // port does not open; errorString() says why.
+    // port does not open (errorString() says why, with the way to the
+    // right to open it where that is missing) or "OK" did not go out.
     bool open(const PortSettings &settings);
     // Sends "DIS" (not after the line was lost: nobody would hear it) and
-    // closes the port.
+    // closes the port, from a handler of the link's own signals too.
     void close(Notice notice = Notice::Send);
     bool isOpen() const;
     // Whether the line went away under the open port (adapter pulled).
@@ -42,8 +44,12 @@ public:
     // Sends "RRR"; the frames come back through received().
     bool requestRead();
     // Sends the S record, pauses 500 ms with the event loop running, then
-    // sends the G record; both are built first. False when the port failed
-    // or was lost in the pause, in which case the G record was not sent.
+    // sends the G record. False when the port failed or was lost in the
+    // pause, in which case the G record was not sent. The pause lasts even
+    // when the application exits in it: the transmitter must not get the G
+    // record early.
+    bool update(const QByteArray &recordS, const QByteArray &recordG);
+    // The same with both records built first from `params`.
     bool update(const ParamSet &params);
 
     struct ReadResult {
@@ -64,7 +70,9 @@ Q_SIGNALS:
     // Bytes of a counted message (READ, a record) handed to the port; the
     // link notices are not counted.
     void sent(qint64 bytes);
-    // The line went away; the port is still open until close().
+    // The line went away; the port is still open until close(). Emitted
+    // from the event loop, once per connection, so a handler may close the
+    // link; not emitted when the link is closed first.
     void lost(const QString &reason);
 
 private:
@@ -75,6 +83,7 @@ private:
     QSerialPort *m_port = nullptr;
     QString m_error;
     bool m_lost = false;
+    bool m_inPortSignal = false;  // a handler of received() runs inside the port's readyRead()
 };
 
 }  // namespace j3k
