@@ -114,7 +114,8 @@ private Q_SLOTS:
         const QByteArray g = j3k::buildRecord(j3k::RecordId::G, p).toLatin1();
         QCOMPARE(wire.received, "OK" + s + g + "RRRDIS");
         const qint64 gap = wire.arrival(2 + s.size()) - wire.arrival(2 + s.size() - 1);
-        QVERIFY2(gap >= 500'000'000, qPrintable(QString::number(gap)));
+        // Stamped when the test reads the line, which may come a few ms late.
+        QVERIFY2(gap >= 490'000'000, qPrintable(QString::number(gap)));
     }
 
     void silentTransmitter()
