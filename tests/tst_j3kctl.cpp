@@ -3,7 +3,6 @@
 #include "paramfile.h"
 #include "paramjson.h"
 #include "paramtext.h"
-#include "ptytransmitter.h"
 #include "ptywire.h"
 #include "records.h"
 #include "testparams.h"
@@ -61,16 +60,19 @@ private Q_SLOTS:
         QCOMPARE(ctl({"diff", "a.json", "a.txt"}).status, 0);
     }
 
+    // txsim, the virtual transmitter as a program, on the other end.
     void writeVerifyThenRead()
     {
-        PtyTransmitter tx;
-        QVERIFY2(tx.isOpen(), qPrintable(tx.errorString()));
+        QProcess txsim;
+        txsim.start(QStringLiteral(TXSIM_PATH), {});
+        QTRY_VERIFY(txsim.canReadLine());
+        const QString port = QString::fromLocal8Bit(txsim.readLine()).trimmed();
         QRandomGenerator rng(7);
         j3k::ParamSet p = randomParams(rng);
         p.set(j3k::paramIndex(u"comboBox_2"), 0);  // a read gives the CH1 rates
         put(QStringLiteral("w.txt"), j3k::paramFileBytes(p));
 
-        const Run write = ctl({"write", "--port", tx.slavePath(), "w.txt", "--verify"});
+        const Run write = ctl({"write", "--port", port, "w.txt", "--verify"});
         QVERIFY2(write.status == 0, qPrintable(write.err));
         // The backup holds what the transmitter had before: its start values.
         const QDir backups(path(QStringLiteral("data/j3k-editor/backups")));
@@ -78,9 +80,17 @@ private Q_SLOTS:
         QCOMPARE(saved.size(), 1);
         QCOMPARE(contents(QStringLiteral("data/j3k-editor/backups/") + saved.first()), kStartFile);
 
-        const Run read = ctl({"read", "--port", tx.slavePath(), "-o", "r.txt"});
+        const Run read = ctl({"read", "--port", port, "-o", "r.txt"});
         QVERIFY2(read.status == 0, qPrintable(read.err));
         QCOMPARE(contents(QStringLiteral("r.txt")), j3k::paramFileBytes(p));
+
+        txsim.terminate();
+        QVERIFY(txsim.waitForFinished(5000));
+        QCOMPARE(txsim.exitCode(), 0);
+        const QStringList log = QString::fromLocal8Bit(txsim.readAllStandardOutput()).split(u'\n');
+        // The backup's READ, the check's and the last.
+        QCOMPARE(log.count(QStringLiteral("RRR: answered with 14 frames, 168 bytes")), 3);
+        QCOMPARE(log.mid(log.size() - 3), (QStringList{"DIS: unlinked", "quit", ""}));
     }
 
     void verifyListsWhatDidNotTake()
