@@ -82,11 +82,8 @@ inline ModalScript::Answer chooseFile(const QString &path)
 
 // What a message box said when it was answered.
 struct MessageSeen {
-    QString title;
     QString text;
     QString details;  // the informative text
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QWidget *parent = nullptr;
 };
 
 // Presses `button` in the message box.
@@ -95,17 +92,13 @@ inline ModalScript::Answer press(QMessageBox::StandardButton button, MessageSeen
     return [button, seen](QWidget *w) {
         auto *box = static_cast<QMessageBox *>(w);
         if (seen)
-            *seen = {box->windowTitle(), box->text(), box->informativeText(), box->icon(), box->parentWidget()};
-        if (QAbstractButton *b = box->button(button))
-            b->click();
+            *seen = {box->text(), box->informativeText()};
+        box->button(button)->click();
     };
 }
 
 // Clicks the named button of the dialog.
 inline ModalScript::Answer click(const char *buttonName)
 {
-    return [buttonName](QWidget *w) {
-        if (auto *b = w->findChild<QAbstractButton *>(QLatin1String(buttonName)))
-            b->click();
-    };
+    return [buttonName](QWidget *w) { w->findChild<QAbstractButton *>(QLatin1String(buttonName))->click(); };
 }

@@ -4,7 +4,6 @@
 #include "modalscript.h"
 #include "parambinding.h"
 #include "paramfile.h"
-#include "portnames.h"
 #include "testparams.h"
 #include "windowtest.h"
 
@@ -156,23 +155,6 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &drop);
         QCOMPARE(differences(ParamBinding(&w).read(), dropped), QString());
-    }
-
-    void pluggedInPort_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QStringList>("now");
-        QTest::addColumn<QString>("plugged");
-        QTest::newRow("adapter plugged in") << QStringList{"ttyS0"} << QStringList{"ttyS0", "ttyUSB0"} << "ttyUSB0";
-        QTest::newRow("one out, another in") << QStringList{"ttyUSB0"} << QStringList{"ttyACM0"} << "ttyACM0";
-    }
-
-    void pluggedInPort()
-    {
-        QFETCH(QStringList, before);
-        QFETCH(QStringList, now);
-        QFETCH(QString, plugged);
-        QCOMPARE(j3k::pluggedInPort(before, now), plugged);
     }
 };
 

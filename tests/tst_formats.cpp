@@ -1,5 +1,5 @@
 // The transmitter's formats without window or port: the S and G records,
-// parameter files, the frames READ brings back, and the hex dump.
+// parameter files, the frames READ brings back, the hex dump and port names.
 #include "comm.h"
 #include "frames.h"
 #include "paramfile.h"
@@ -217,14 +217,17 @@ private Q_SLOTS:
         QVERIFY(!ok);
     }
 
-    // Windows lists only COM ports, and opens those above 9 by device path.
-    void windowsPorts()
+    // Windows lists only COM ports, and opens those above 9 by device path;
+    // an adapter plugged in is the port to choose.
+    void portNames()
     {
         QCOMPARE(listedPortNames({"COM3", "LPT1", "com12", "CNCA0"}, true), (QStringList{"COM3", "com12"}));
         QCOMPARE(listedPortNames({"ttyS0", "rfcomm0"}, false), (QStringList{"ttyS0", "rfcomm0"}));
         QCOMPARE(windowsDeviceName(QStringLiteral("com9")).value_or(QString()), QStringLiteral("COM9"));
         QCOMPARE(windowsDeviceName(QStringLiteral("COM10")).value_or(QString()), QStringLiteral("\\\\.\\COM10"));
         QVERIFY(!windowsDeviceName(QStringLiteral("COMX")));
+        QCOMPARE(pluggedInPort({"ttyS0"}, {"ttyS0", "ttyUSB0"}), QStringLiteral("ttyUSB0"));
+        QCOMPARE(pluggedInPort({"ttyUSB0"}, {"ttyACM0"}), QStringLiteral("ttyACM0"));
     }
 };
 

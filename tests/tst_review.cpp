@@ -97,7 +97,6 @@ private Q_SLOTS:
         const ParamSet start;
         const ParamSet trim = withValue(start, u"spinBox_11", 12);
         const ParamMask noTrim = allParams().reset(std::size_t(paramIndex(u"spinBox_11")));
-        QTest::newRow("one") << start << trim << allParams() << QStringList{"SUB-TRIM CH3: 0 -> 12"};
         QTest::newRow("masked out") << start << trim << noTrim << QStringList();
         QTest::newRow("table order") << withValue(trim, u"comboBox_7", 2) << withValue(start, u"spinBox_17", 0)
                                      << allParams()

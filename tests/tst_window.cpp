@@ -44,18 +44,6 @@ private Q_SLOTS:
             QCOMPARE(shown, table);
         }
     }
-
-    void valuesSurviveWidgets()
-    {
-        MainWindow w;
-        ParamBinding binding(&w);
-        QRandomGenerator rng(99);
-        for (int round = 0; round < 50; ++round) {
-            const ParamSet p = randomParams(rng);
-            binding.write(p);
-            QCOMPARE(differences(binding.read(), p), QString());
-        }
-    }
 };
 
 QTEST_MAIN(tst_Window)
