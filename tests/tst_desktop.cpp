@@ -1,18 +1,11 @@
 // The editor as a desktop program: what it remembers from one run to the
 // next, its shortcuts, files dropped on it, and a freshly plugged adapter.
-#include "mainwindow.h"
-#include "modalscript.h"
-#include "parambinding.h"
-#include "paramfile.h"
-#include "testparams.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 

@@ -2,20 +2,9 @@
 // widgets afterwards, also when pointed at a disk that takes no more, a FIFO,
 // an endless device, a huge sparse file or a path typed in by hand.
 #include "dlgload.h"
-#include "mainwindow.h"
-#include "modalscript.h"
-#include "parambinding.h"
-#include "paramfile.h"
-#include "testparams.h"
 #include "windowtest.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 

@@ -3,7 +3,6 @@
 #include "dlgchanges.h"
 #include "dlgload.h"
 #include "language.h"
-#include "mainwindow.h"
 #include "transmitterreview.h"
 #include "windowtest.h"
 
@@ -12,10 +11,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSpinBox>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextDocument>
 
 namespace {

@@ -2,24 +2,14 @@
 // status panel through READ and UPDATE, the check of an UPDATE, READ with no
 // answer, backups, and the question before closing.
 #include "backups.h"
-#include "mainwindow.h"
-#include "modalscript.h"
-#include "parambinding.h"
 #include "paramdiff.h"
 #include "paramtext.h"
-#include "testparams.h"
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #include "ptywire.h"
 #endif
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace j3k;

@@ -2,11 +2,6 @@
 // pseudo-terminal: the exact bytes that go out, what incoming frames do to
 // the window, ports that fail or vanish, and UPDATE against clicks at the
 // wrong moment.
-#include "mainwindow.h"
-#include "modalscript.h"
-#include "parambinding.h"
-#include "paramfile.h"
-#include "testparams.h"
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptywire.h"
@@ -14,7 +9,6 @@
 
 #include <QApplication>
 #include <QSerialPort>
-#include <QTest>
 #include <QTimer>
 
 using namespace j3k;

@@ -1,15 +1,9 @@
 // The window's value widgets against the parameter table that records,
 // frames and files are read and written by.
-#include "mainwindow.h"
-#include "parambinding.h"
 #include "paramtext.h"
-#include "testparams.h"
 #include "windowtest.h"
 
 #include <QDoubleSpinBox>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTest>
 
 using namespace j3k;
 

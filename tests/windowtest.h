@@ -1,15 +1,23 @@
 #pragma once
-// What the window tests share: the form's widgets by name, the status line,
-// and files for the dialogs to offer.
+// What the window tests share: the window and its dialogs answered, the
+// form's widgets by name, the status line, and fresh settings.
+
+#include "mainwindow.h"
+#include "modalscript.h"
+#include "parambinding.h"
+#include "paramfile.h"
+#include "testparams.h"
 
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
-#include <QString>
-#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 // Settings as on a first run, apart from the user's own: every window test
 // starts with this.
