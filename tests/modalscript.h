@@ -65,17 +65,11 @@ private:
     QDeadlineTimer m_deadline{15000};
 };
 
-// Types `path` into the file dialog and accepts it; an empty path cancels.
+// Types `path` into the file dialog and accepts it.
 inline ModalScript::Answer chooseFile(const QString &path)
 {
-    return [path](QWidget *w) {
-        auto *dialog = static_cast<QFileDialog *>(w);
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            edit->setText(path);
+    return [path](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog *>(dialog)->accept();  // QFileDialog's checks run all the same
     };
 }
