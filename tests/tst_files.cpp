@@ -68,16 +68,16 @@ private Q_SLOTS:
         QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
     }
 
-    // BIT turns a file holding a hex dump into the text it stands for.
-    void hexDumpPreview()
+    // A file holding a hex dump loads as the text it stands for.
+    void hexDump()
     {
-        const QString file = writeFile(path(QStringLiteral("dump.txt")), "53 30 30");
+        const QString file = writeFile(path(QStringLiteral("dump.txt")), " 53 30 5a\t5A ");
         DlgLoad dlg;
         ModalScript script;
         script.then("QFileDialog", chooseFile(file));
         run(child<QToolButton>(dlg, "toolButton"), script);
-        QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S00"));
-        QCOMPARE(dlg.getContext(), QStringLiteral("S00"));
+        QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S0ZZ"));
+        QCOMPARE(dlg.getContext(), QStringLiteral("S0ZZ"));
     }
 
     void saveFailureLeavesTarget_data()

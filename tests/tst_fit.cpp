@@ -169,9 +169,7 @@ void tst_Fit::everyTextFitsInBothLanguages()
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
 #ifdef J3K_HAVE_PTY
     // What the transmitter holds, for the review to list what differs from it.
-    auto *ports = child<QComboBox>(w, "comboBoxComm");
-    ports->setCurrentIndex(ports->findText(QStringLiteral("VIRTUAL-TX")));
-    button(w, "pushButtonOpen")->click();
+    openVirtualTx(w);
     button(w, "pushButtonRead")->click();
     QTRY_COMPARE(child<QLabel>(w, "secLabel")->text(), TransmitterReview::tr("same as the transmitter"));
     button(w, "pushButtonOpen")->click();  // closed, the review keeps what was read

@@ -1,6 +1,5 @@
 // The transmitter's formats without window or port: the S and G records,
-// parameter files, the frames READ brings back, the hex dump and port names.
-#include "comm.h"
+// parameter files, the frames READ brings back, and port names.
 #include "frames.h"
 #include "paramfile.h"
 #include "portnames.h"
@@ -182,17 +181,6 @@ private Q_SLOTS:
                     QVERIFY2(params.value(i) == expected.value(i), qPrintable(differences(params, expected)));
             }
         }
-    }
-
-    // What BIT shows of a file, and reads back from a dump.
-    void hexDump()
-    {
-        QCOMPARE(BgComm::ByteArrayToHexString("\x5A\xA5\x01"), QStringLiteral("5A A5 01 "));
-        bool ok = false;
-        QCOMPARE(BgComm::HexStringToByteArray(QStringLiteral(" 5a\tA5 01 "), &ok), QByteArray("\x5A\xA5\x01"));
-        QVERIFY(ok);
-        QCOMPARE(BgComm::HexStringToByteArray(QStringLiteral("5A 100"), &ok), QByteArray());
-        QVERIFY(!ok);
     }
 
     // Windows lists only COM ports, and opens those above 9 by device path;

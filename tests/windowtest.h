@@ -61,3 +61,11 @@ inline void choosePort(const QWidget &window, const QString &port)
     box->addItem(port);
     box->setCurrentIndex(box->count() - 1);
 }
+
+// Selects the virtual transmitter, listed at every start, and opens it.
+inline void openVirtualTx(const QWidget &window)
+{
+    auto *box = child<QComboBox>(window, "comboBoxComm");
+    box->setCurrentIndex(box->findText(QStringLiteral("VIRTUAL-TX")));
+    button(window, "pushButtonOpen")->click();
+}
