@@ -19,19 +19,6 @@ inline const QString kStartG
     = QStringLiteral("G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
 inline const QByteArray kStartFile = (kStartS + kStartG).toLatin1();
 
-// The record templates: every field differs from the start values.
-inline const QString kTemplateS
-    = QStringLiteral("S00000000787878787878787876767676767676767575757575757875323232323264323201236D2Y");
-inline const QString kTemplateG
-    = QStringLiteral("G41E2D3C4855680DCDCDCDCDC14096329696674747474747474740074746464646464640135006D2Z");
-
-// The record with its hex digits in lower case; the letters naming and
-// closing it stay capitals.
-inline QString lowerHex(const QString &record)
-{
-    return record.first(1) + record.sliced(1, 79).toLower() + record.last(1);
-}
-
 // `text` with `replacement` written over it from `pos` on.
 inline QString with(QString text, int pos, const QString &replacement)
 {
