@@ -1,8 +1,7 @@
-// Knowing what the transmitter holds: the one comparison, the marks and the
-// status panel through READ and UPDATE, the check of an UPDATE, READ with no
-// answer, backups, and the question before closing.
+// Knowing what the transmitter holds: the marks and the status panel
+// through READ and UPDATE, the check of an UPDATE, READ with no answer,
+// backups, and the question before closing.
 #include "backups.h"
-#include "paramdiff.h"
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
@@ -12,9 +11,6 @@
 #include <QTreeWidget>
 
 using namespace j3k;
-
-Q_DECLARE_METATYPE(j3k::ParamSet)
-Q_DECLARE_METATYPE(j3k::ParamMask)
 
 namespace {
 
@@ -53,34 +49,6 @@ class tst_Review : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QDir(BackupStore::defaultFolder()).removeRecursively(); }
-
-    void compare_data()
-    {
-        QTest::addColumn<ParamSet>("a");
-        QTest::addColumn<ParamSet>("b");
-        QTest::addColumn<ParamMask>("which");
-        QTest::addColumn<QList<int>>("changed");  // parameter numbers, in the order listed
-        const ParamSet start;
-        const ParamSet trim = applied(start, {"spinBox_11=12"});
-        const ParamMask noTrim = allParams().reset(std::size_t(paramIndex(u"spinBox_11")));
-        QTest::newRow("masked out") << start << trim << noTrim << QList<int>();
-        QTest::newRow("table order") << applied(trim, {"comboBox_7=2"}) << applied(start, {"spinBox_17=0"})
-                                     << allParams()
-                                     << QList<int>{paramIndex(u"spinBox_11"), paramIndex(u"spinBox_17"),
-                                                   paramIndex(u"comboBox_7")};
-    }
-
-    void compare()
-    {
-        QFETCH(ParamSet, a);
-        QFETCH(ParamSet, b);
-        QFETCH(ParamMask, which);
-        QFETCH(QList<int>, changed);
-        QList<int> listed;
-        for (const ParamChange &c : compareParams(a, b, which))
-            listed << c.index;
-        QCOMPARE(listed, changed);
-    }
 
     void backupsRotate()
     {
