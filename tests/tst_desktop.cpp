@@ -1,10 +1,15 @@
-// The editor as a desktop program: what it remembers from one run to the
-// next, its shortcuts, files dropped on it, and a freshly plugged adapter.
+// The editor as a desktop program: its form against the parameter table,
+// what it remembers from one run to the next, its shortcuts, and files
+// dropped on it.
+#include "paramtext.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QMimeData>
 #include <QSignalSpy>
+
+using namespace j3k;
 
 namespace {
 
@@ -28,6 +33,31 @@ class tst_Desktop : public QObject
 
 private Q_SLOTS:
     void init() { freshSettings(); }
+
+    // One drift between the two, and what the window shows is not what is
+    // sent or saved.
+    void tableMatchesForm()
+    {
+        MainWindow w;
+        for (int i = 0; i < int(ParamCount); ++i) {
+            const ParamInfo &p = paramTable()[std::size_t(i)];
+            QWidget *widget = child(w, QLatin1String(p.name));
+            QVERIFY2(widget, p.name);
+            QString shown;
+            if (auto *spin = qobject_cast<QSpinBox *>(widget))
+                shown = QStringLiteral("%1 %2 %3").arg(spin->minimum()).arg(spin->maximum()).arg(spin->value());
+            else if (auto *alarm = qobject_cast<QDoubleSpinBox *>(widget))
+                shown = QStringLiteral("%1 %2 %3").arg(alarm->minimum()).arg(alarm->maximum()).arg(alarm->value());
+            else if (auto *combo = qobject_cast<QComboBox *>(widget))
+                shown = itemsOf(combo).join(u'|') + u' ' + combo->currentText();
+            const double unit = p.kind == ParamKind::Alarm ? 0.1 : 1.0;
+            const QString table
+                = p.kind == ParamKind::Combo
+                      ? paramItems(i).join(u'|') + u' ' + valueText(i, p.start)
+                      : QStringLiteral("%1 %2 %3").arg(p.min * unit).arg(p.max * unit).arg(p.start * unit);
+            QCOMPARE(shown, table);
+        }
+    }
 
     void settingsComeBack_data()
     {
@@ -127,9 +157,9 @@ private Q_SLOTS:
     {
         MainWindow w;
         QRandomGenerator rng(12);
-        const j3k::ParamSet dropped = applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
+        const ParamSet dropped = applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
         QTemporaryDir dir;
-        const QString path = writeFile(dir.filePath(QStringLiteral("dropped.txt")), j3k::paramFileBytes(dropped));
+        const QString path = writeFile(dir.filePath(QStringLiteral("dropped.txt")), paramFileBytes(dropped));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
