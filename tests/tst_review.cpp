@@ -1,11 +1,10 @@
 // Knowing what the transmitter holds: the marks, the status panel and the
 // question before closing through READ and UPDATE, the check of an UPDATE,
-// READ with no answer, and backups.
+// and backups.
 #include "backups.h"
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
-#include "ptywire.h"
 #endif
 
 #include <QTreeWidget>
@@ -131,22 +130,6 @@ private Q_SLOTS:
         QTRY_VERIFY(script.done());
         QCOMPARE(seen.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 12, the transmitter has 0"));
     }
-
-    void noAnswer()
-    {
-        PtyWire silent;
-        MainWindow w;
-        choosePort(w, silent.pty.slavePath());
-        button(w, "pushButtonOpen")->click();
-        QElapsedTimer clock;
-        clock.start();
-        button(w, "pushButtonRead")->click();
-        QTRY_VERIFY(panel(w).contains(QLatin1String("no answer")));
-        QVERIFY(clock.elapsed() >= 950);
-        QCOMPARE(panel(w),
-                 QStringLiteral("not read \u2013 no answer to READ: check port, settings, transmitter power"));
-    }
-
 #endif
 };
 

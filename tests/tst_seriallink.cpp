@@ -1,7 +1,7 @@
 // The editor on a serial line, with the test at the transmitter's end of a
-// pseudo-terminal: the exact bytes that go out, what incoming frames do to
-// the window, ports that fail or vanish, and UPDATE against clicks at the
-// wrong moment.
+// pseudo-terminal: the exact bytes that go out, what incoming frames (or
+// none) do to the window, ports that fail or vanish, and UPDATE against
+// clicks at the wrong moment.
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptywire.h"
@@ -104,6 +104,15 @@ private Q_SLOTS:
         QVERIFY(wire.pty.write(frame(0x55, {0x82, 0x78, 0x78, 0x78, 0x78, 0x78, 0x78, 0x78})));
         QTRY_COMPARE(ParamBinding(&w).read().value(u"spinBox_9"), 10);
         QCOMPARE(ParamBinding(&w).read().value(u"spinBox_2"), 0);
+
+        // A READ nobody answers is reported after a second.
+        QElapsedTimer clock;
+        clock.start();
+        button(w, "pushButtonRead")->click();
+        QTRY_VERIFY(child<QLabel>(w, "secLabel")
+                        ->text()
+                        .endsWith(QLatin1String("no answer to READ: check port, settings, transmitter power")));
+        QVERIFY(clock.elapsed() >= 950);
     }
 
     void closingWindowSendsNoNotice()
