@@ -1,6 +1,6 @@
 #pragma once
 // The transmitter's data as the tests share it: the worked records, random
-// and opposite parameter sets, and frames made by hand.
+// and opposite parameter sets, and files.
 
 #include "frames.h"
 #include "paramset.h"
@@ -72,20 +72,6 @@ inline j3k::ParamSet applied(j3k::ParamSet set, const QStringList &settings)
     for (const QString &s : settings)
         set.set(s.section(u'=', 0, 0), s.section(u'=', 1).toInt());
     return set;
-}
-
-// A transmitter frame: byte 0, the FE marker, the length byte, the type, and
-// the data bytes given (the rest 0).
-inline QByteArray frame(quint8 type, const QList<int> &data, quint8 first = 0x00, quint8 length = 0x0C)
-{
-    QByteArray f(j3k::FrameLength, '\0');
-    f[0] = char(first);
-    f[1] = char(0xFE);
-    f[2] = char(length);
-    f[3] = char(type);
-    for (int k = 0; k < data.size(); ++k)
-        f[4 + k] = char(data[k]);
-    return f;
 }
 
 // The file's path, or empty when it could not be written.

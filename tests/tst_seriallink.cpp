@@ -65,8 +65,8 @@ private Q_SLOTS:
 
         // A stray byte, then frames cut anywhere: each block is counted as it
         // comes, and exactly what the frames carry reaches the widgets.
-        const QByteArray reverse = frame(0x44, {1, 0, 1, 1}, 0xFF);
-        const QByteArray alarm = frame(0x99, {0x55, 0x6F, 0x77, 3, 0x01, 0x2C});
+        const QByteArray reverse = QByteArray::fromHex("FF FE 0C 44 01 00 01 01 00 00 00 00");
+        const QByteArray alarm = QByteArray::fromHex("00 FE 0C 99 55 6F 77 03 01 2C 00 00");
         const QByteArrayList blocks{QByteArray(1, '\x00') + reverse.left(5), reverse.mid(5) + alarm.left(1),
                                     alarm.mid(1)};
         int received = 0;
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(statusLine(w), openLine(port, 165, received, settings));
 
         // Half a frame, then close: DIS goes out, the counts stay.
-        QVERIFY(wire.pty.write(frame(0x44, {1, 1, 1, 1, 1, 1, 1, 1}).left(5)));
+        QVERIFY(wire.pty.write(QByteArray::fromHex("00 FE 0C 44 01")));
         QTRY_COMPARE(statusLine(w), openLine(port, 165, received + 5, settings));
         button(w, "pushButtonOpen")->click();
         QTRY_COMPARE(wire.received, "OKRRR" + update + "\x44\x49\x53");
@@ -101,7 +101,7 @@ private Q_SLOTS:
 
         // Were the five bytes of the last connection kept, this SUB-TRIM frame
         // would turn into a REVERSE one.
-        QVERIFY(wire.pty.write(frame(0x55, {0x82, 0x78, 0x78, 0x78, 0x78, 0x78, 0x78, 0x78})));
+        QVERIFY(wire.pty.write(QByteArray::fromHex("00 FE 0C 55 82 78 78 78 78 78 78 78")));
         QTRY_COMPARE(ParamBinding(&w).read().value(u"spinBox_9"), 10);
         QCOMPARE(ParamBinding(&w).read().value(u"spinBox_2"), 0);
 
