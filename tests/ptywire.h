@@ -8,28 +8,19 @@
 #include <QElapsedTimer>
 #include <QList>
 
-class PtyWire
-{
-public:
+struct PtyWire {
     PtyWire()
     {
-        m_clock.start();
+        clock.start();
         QObject::connect(&pty, &PtyPair::readyRead, [this] {
             const QByteArray chunk = pty.readAll();
-            const qint64 now = m_clock.nsecsElapsed();
-            for (qsizetype i = 0; i < chunk.size(); ++i)
-                arrivals << now;
+            arrivals.insert(arrivals.size(), chunk.size(), clock.nsecsElapsed());
             received += chunk;
         });
     }
 
-    // When byte `index` of `received` arrived, in nanoseconds.
-    qint64 arrival(qsizetype index) const { return arrivals.at(index); }
-
     PtyPair pty;
     QByteArray received;
-    QList<qint64> arrivals;
-
-private:
-    QElapsedTimer m_clock;
+    QList<qint64> arrivals;  // of each byte of `received`, in nanoseconds
+    QElapsedTimer clock;
 };

@@ -16,13 +16,12 @@ namespace {
 // What a run leaves for the next: the line settings and where the window is.
 QStringList settingsOf(const MainWindow &w)
 {
-    QStringList settings;
-    for (const char *name : {"comboBoxComm", "comboBoxBaudRate", "comboBoxDataBit", "comboBoxStopBit", "comboBoxParity",
-                             "comboBoxFlowCtrl"})
-        settings << child<QComboBox>(w, name)->currentText();
-    for (const char *name : {"checkBoxDTR", "checkBoxRTS"})
-        settings << QString::number(child<QCheckBox>(w, name)->isChecked());
-    return settings << QStringLiteral("%1,%2").arg(w.pos().x()).arg(w.pos().y());
+    QStringList settings{QStringLiteral("%1,%2").arg(w.pos().x()).arg(w.pos().y())};
+    for (QComboBox *box : child(w, "groupBox")->findChildren<QComboBox *>())
+        settings << box->currentText();
+    for (QCheckBox *box : child(w, "groupBox")->findChildren<QCheckBox *>())
+        settings << QString::number(box->isChecked());
+    return settings;
 }
 
 }  // namespace
