@@ -90,7 +90,7 @@ private Q_SLOTS:
         QTRY_COMPARE(statusLine(w), openLine(port, 165, received + 5, settings));
         button(w, "pushButtonOpen")->click();
         QTRY_COMPARE(wire.received, "OKRRR" + update + "\x44\x49\x53");
-        QCOMPARE(statusLine(w), closedLine(165, received + 5));
+        QCOMPARE(statusLine(w), QStringLiteral("串口未打开 | 发送：165B | 接收：%1B").arg(received + 5));
         QCOMPARE(linkState(w), QStringLiteral("OPEN editable"));
 
         // Closed, READ and UPDATE send nothing; the next OK would follow them.

@@ -45,13 +45,9 @@ inline QStringList itemsOf(const QComboBox *box)
 
 // The first panel of the window's status line, and what it says.
 inline QString statusLine(const QWidget &window) { return child<QLabel>(window, "fstLabel")->text(); }
-inline QString openLine(const QString &port, int sent, int received, const QString &settings = "115200 8 1")
+inline QString openLine(const QString &port, int sent, int received, const QString &settings)
 {
     return QStringLiteral("%1已打开 %2 | 发送：%3B | 接收：%4B").arg(port, settings).arg(sent).arg(received);
-}
-inline QString closedLine(int sent = 0, int received = 0)
-{
-    return QStringLiteral("串口未打开 | 发送：%1B | 接收：%2B").arg(sent).arg(received);
 }
 
 // Adds `port` to the port list and selects it.
