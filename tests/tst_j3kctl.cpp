@@ -130,7 +130,7 @@ private Q_SLOTS:
                                             << QStringList{"range.json", "\"sub_trim_ch3\"", "-100..100"};
         QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
                                      << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
-        QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "d_r_mix=on", "tx_alarm=24"}
+        QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
         QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
                                         << QStringList{"good.txt", "\"trim\"", "unknown key"};
