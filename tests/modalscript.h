@@ -1,8 +1,9 @@
 #pragma once
 // Answers the modal dialogs a command opens, one step per dialog, in order,
 // so that no test ever waits on a dialog nobody answers. A dialog nobody
-// planned for, or any dialog after the time is up, is closed and reported,
-// so only one script may be alive at a time.
+// planned for, or any dialog after the time is up, is closed; it fails the
+// test when the script ends, as does a planned dialog that never came. Only
+// one script may be alive at a time.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
@@ -24,6 +26,13 @@ public:
     using Answer = std::function<void(QWidget *)>;
 
     ModalScript() { poll(); }
+    ~ModalScript()
+    {
+        for (const auto &step : m_steps)
+            m_unexpected << QStringLiteral("no %1 came").arg(QLatin1String(step.first));
+        if (!m_unexpected.isEmpty())
+            QTest::qFail(qPrintable(m_unexpected.join(u", ")), __FILE__, __LINE__);
+    }
 
     // The next modal dialog inheriting `className` gets `answer`.
     ModalScript &then(const char *className, Answer answer)
@@ -33,7 +42,6 @@ public:
     }
 
     bool done() const { return m_steps.empty(); }
-    QStringList unexpected() const { return m_unexpected; }
 
 private:
     void poll()
@@ -90,6 +98,8 @@ inline ModalScript::Answer press(QMessageBox::StandardButton button, MessageSeen
         box->button(button)->click();
     };
 }
+
+inline void reject(QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); }
 
 // Clicks the named button of the dialog.
 inline ModalScript::Answer click(const char *buttonName)
