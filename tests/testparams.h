@@ -19,12 +19,6 @@ inline const QString kStartG
     = QStringLiteral("G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z");
 inline const QByteArray kStartFile = (kStartS + kStartG).toLatin1();
 
-// `text` with `replacement` written over it from `pos` on.
-inline QString with(QString text, int pos, const QString &replacement)
-{
-    return text.replace(pos, replacement.size(), replacement);
-}
-
 // Any in-range parameter set, drawing the range ends often: that is where an
 // offset or a field width goes wrong.
 inline j3k::ParamSet randomParams(QRandomGenerator &rng)

@@ -59,14 +59,12 @@ std::pair<int, int> roomAndNeed(QWidget *w)
         return {field.width() - 4, widest};
     }
     if (auto *spin = qobject_cast<QAbstractSpinBox *>(w)) {
-        QStringList ends;
-        if (auto *s = qobject_cast<QSpinBox *>(spin)) {
-            for (int v : {s->minimum(), s->maximum()})
-                ends << s->prefix() + s->locale().toString(v) + s->suffix();
-        } else if (auto *d = qobject_cast<QDoubleSpinBox *>(spin)) {
-            for (double v : {d->minimum(), d->maximum()})
-                ends << d->prefix() + d->locale().toString(v, 'f', d->decimals()) + d->suffix();
-        }
+        QStringList ends;  // the form's spin boxes have neither prefix nor suffix
+        if (auto *s = qobject_cast<QSpinBox *>(spin))
+            ends << s->locale().toString(s->minimum()) << s->locale().toString(s->maximum());
+        if (auto *d = qobject_cast<QDoubleSpinBox *>(spin))
+            ends << d->locale().toString(d->minimum(), 'f', d->decimals())
+                 << d->locale().toString(d->maximum(), 'f', d->decimals());
         const QLineEdit *edit = spin->findChild<QLineEdit *>();
         int widest = 0;
         for (const QString &text : ends)

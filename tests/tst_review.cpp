@@ -26,11 +26,9 @@ QStringList marked(const QWidget &w, const char *mark)
     return names;
 }
 
-const QString kSame = QStringLiteral("same as the transmitter");
-
 #ifdef J3K_HAVE_PTY
 // READ, until the whole answer is in.
-void readAll(MainWindow &w, const QString &panelAfter = kSame)
+void readAll(MainWindow &w, const QString &panelAfter = QStringLiteral("same as the transmitter"))
 {
     const int received = statusLine(w).section(u'：', -1).chopped(1).toInt();
     button(w, "pushButtonRead")->click();
@@ -105,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(marked(w, "written"), three);
         QCOMPARE(marked(w, "changed"), QStringList());
 
-        readAll(w, kSame + QStringLiteral(" \u2013 UPDATE confirmed: every value written came back"));
+        readAll(w, QStringLiteral("same as the transmitter \u2013 UPDATE confirmed: every value written came back"));
         QCOMPARE(marked(w, "written") + marked(w, "changed"), QStringList());
         QCOMPARE(BackupStore().list().size(), 2);
 
@@ -116,7 +114,7 @@ private Q_SLOTS:
         button(w, "pushButtonSend2")->click();
         MessageSeen notTaken;
         script.then("QMessageBox", press(QMessageBox::Ok, &notTaken));
-        readAll(w, kSame + QStringLiteral(" \u2013 UPDATE did not take every value"));
+        readAll(w, QStringLiteral("same as the transmitter \u2013 UPDATE did not take every value"));
         QTRY_VERIFY(script.done());
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
         QCOMPARE(BackupStore().list().size(), 2);
