@@ -154,7 +154,9 @@ private Q_SLOTS:
         for (int round = 0; round < 400; ++round) {
             const ParamSet sent = randomParams(rng);
             QByteArray clean;
-            inPieces("OK" + paramFileBytes(sent) + "RRR", rng,
+            // Now and then a line end or stray letters first, which must swallow nothing.
+            const QByteArray junk = round % 3 ? QByteArray() : QByteArray("\r\nSRRG");
+            inPieces(junk + "OK" + paramFileBytes(sent) + "RRR", rng,
                      [&](const QByteArray &piece) { clean += tx.feed(piece).bytes; });
             rates[std::size_t(sent.value(drChannel))] = {sent.value(u"spinBox_79"), sent.value(u"spinBox_80")};
             const int ch = rng.bounded(4);  // the channel the editor shows
@@ -192,19 +194,6 @@ private Q_SLOTS:
         QVERIFY(!windowsDeviceName(QStringLiteral("COMX")));
         QCOMPARE(pluggedInPort({"ttyS0"}, {"ttyS0", "ttyUSB0"}), QStringLiteral("ttyUSB0"));
         QCOMPARE(pluggedInPort({"ttyUSB0"}, {"ttyACM0"}), QStringLiteral("ttyACM0"));
-    }
-
-    // What txsim prints: messages split over reads, unknown bytes skipped
-    // without swallowing the message after them, half a READ not answered.
-    void log()
-    {
-        VirtualTransmitter tx;
-        QStringList seen;
-        for (const char *chunk : {"O", "K\r\n", "SRRGRRR", "DI", "SRR"})
-            seen += tx.feed(chunk).log;
-        QCOMPARE(seen, (QStringList{"OK: linked", "skipped 2 unknown byte(s): 0D 0A",
-                                    "skipped 4 unknown byte(s): 53 52 52 47", "RRR: answered with 14 frames, 168 bytes",
-                                    "DIS: unlinked"}));
     }
 };
 
