@@ -73,8 +73,7 @@ private Q_SLOTS:
         const Run write = ctl({"write", "--port", port, "w.txt", "--verify"});
         QVERIFY2(write.status == 0, qPrintable(write.err));
         // The backup holds what the transmitter had before: its start values.
-        const QDir backups(path(QStringLiteral("data/j3k-editor/backups")));
-        const QStringList saved = backups.entryList(QDir::Files);
+        const QStringList saved = QDir(path(QStringLiteral("data/j3k-editor/backups"))).entryList(QDir::Files);
         QCOMPARE(saved.size(), 1);
         QCOMPARE(contents(QStringLiteral("data/j3k-editor/backups/") + saved.first()), kStartFile);
 
