@@ -143,8 +143,7 @@ private Q_SLOTS:
     void duringThePause()
     {
         QFETCH(QString, action);
-        QRandomGenerator rng(1010);
-        const ParamSet clicked = randomParams(rng);
+        const ParamSet clicked = opposite(ParamSet());
         MainWindow w;
         ParamBinding(&w).write(clicked);
         w.show();

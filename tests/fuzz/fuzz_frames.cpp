@@ -13,10 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const qsizetype cut = data[0] % size;
-    ParamSet whole;
-    ParamSet pieces;
-    FrameDecoder once;
-    FrameDecoder split;
+    ParamSet whole, pieces;
+    FrameDecoder once, split;
     once.feed(bytes, whole);
     split.feed(bytes.first(cut), pieces);
     split.feed(bytes.sliced(cut), pieces);
