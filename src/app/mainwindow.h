@@ -34,6 +34,17 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // A terminating signal (SIGINT, SIGTERM, SIGHUP) as the self-pipe
+    // delivers it: the window closes without the question, with DIS, after
+    // a running UPDATE's G record, and the application exits with 128 +
+    // `signal`.
+    void stopOnSignal(int signal);
+
+Q_SIGNALS:
+    // A terminating signal is about to close the window: the last moment
+    // to keep what the user has not written anywhere.
+    void stopping(int signal);
+
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -63,6 +74,9 @@ private:
     // read shows an error box and gives no bytes.
     QByteArray whattoSend(const QString &tmp, bool hex);
     void countSent(qint64 bytes);
+    void setCommandsEnabled(bool enabled);
+    void updateFinished(bool whole);
+    void stopNow(bool afterUpdate);
     void dropLostPort(const QString &reason);
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
@@ -99,6 +113,9 @@ private:
     qint64 transCount = 0;
     bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
     bool m_closeWhenUpdated = false;
+    bool m_updateCut = false;                   // the line went in the pause: the G record never went out
+    std::pair<QString, QString> m_sentRecords;  // the running UPDATE's S and G records
+    int m_stopSignal = 0;                       // the terminating signal being obeyed
     j3k::FrameDecoder m_decoder;
 
     QTimer *m_portPoll = nullptr;
