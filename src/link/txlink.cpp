@@ -171,7 +171,12 @@ bool TxLink::send(const QByteArray &bytes)
         m_error = m_port->errorString();
         return false;
     }
-    m_port->flush();
+    // A line gone since the last message shows here first (EIO), often
+    // before the port reports it.
+    if (!m_port->flush()) {
+        m_error = m_port->errorString();
+        return false;
+    }
     if (m_port->bytesToWrite() > 0 && !m_port->waitForBytesWritten(kWriteWaitMs)) {
         m_error = tr("the port took nothing for %1 ms").arg(kWriteWaitMs);
         return false;
