@@ -74,6 +74,7 @@ private:
     // read shows an error box and gives no bytes.
     QByteArray whattoSend(const QString &tmp, bool hex);
     void countSent(qint64 bytes);
+    void applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes);
     void setCommandsEnabled(bool enabled);
     void updateFinished(bool whole);
     void stopNow(bool afterUpdate);

@@ -334,10 +334,22 @@ void MainWindow::readMyCom(const QByteArray &batch)
 {
     recvCount += batch.size();
     refrushInfoLabel();
-    j3k::ParamSet params = m_binding->read();
-    const QList<int> set = m_decoder.feed(batch, params);
-    m_binding->write(params, set);
-    m_review->framesApplied(params, set, m_decoder);
+    j3k::ParamSet carried = m_binding->read();
+    const QList<int> set = m_decoder.feed(batch, carried);
+    // Frames of a READ fill the window; any other frames only the values
+    // the user has not changed since the transmitter's were last known.
+    QList<int> shown = set;
+    if (!m_review->isReading())
+        shown.removeIf([this](int index) { return m_review->edited(index); });
+    applyFrameValues(carried, shown);
+    m_review->framesApplied(carried, set, m_decoder);
+}
+
+// The one way frames change the window's values, a batch at a time.
+void MainWindow::applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes)
+{
+    if (!indexes.isEmpty())
+        m_binding->write(values, indexes);
 }
 
 // A pulled adapter (or a closed pseudo-terminal): the link reports it once
