@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+63"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
@@ -374,7 +374,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+199"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,7 +531,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow.cpp" line="+102"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -862,7 +862,7 @@
         <location filename="../src/app/mainwindow.cpp" line="+48"/>
         <location line="+22"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
-        <location line="+74"/>
+        <location line="+129"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -910,7 +910,7 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+32"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>Read the transmitter&apos;s settings (%1)</translation>
     </message>
@@ -936,7 +936,7 @@
     </message>
     <message>
         <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-315"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -946,7 +946,7 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>Error</translation>
@@ -976,7 +976,17 @@
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+88"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>stopped by signal %1</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
     </message>
@@ -986,7 +996,7 @@
         <translation>The serial connection was lost</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>Description: %1</translation>
     </message>
@@ -1006,7 +1016,7 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
@@ -1029,7 +1039,7 @@
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>It is not a regular file.</translation>
     </message>
@@ -1042,7 +1052,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+47"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1052,7 +1062,34 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+68"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ incomplete: %1 of %2 groups</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>Not received: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation>frame refused: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation>A frame held values no parameter can have; nothing of it was applied:
+%1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>no backup written</translation>
     </message>
@@ -1118,6 +1155,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>not all read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>same as the transmitter</translation>
     </message>
@@ -1125,12 +1167,12 @@
 <context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
     </message>
@@ -1138,7 +1180,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

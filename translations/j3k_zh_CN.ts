@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+63"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
@@ -170,7 +170,7 @@
         <translation>Preview before 16 bytes of data：</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>打开文件</translation>
     </message>
@@ -374,7 +374,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+199"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,7 +531,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow.cpp" line="+102"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -862,7 +862,7 @@
         <location filename="../src/app/mainwindow.cpp" line="+48"/>
         <location line="+22"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
-        <location line="+74"/>
+        <location line="+129"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
@@ -910,7 +910,7 @@
         <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+32"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
     </message>
@@ -936,7 +936,7 @@
     </message>
     <message>
         <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-315"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -946,7 +946,7 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>错误</translation>
@@ -976,7 +976,17 @@
         <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+88"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>收到信号 %1 而停止；停止前已完成 UPDATE（S 和 G 记录均已发送）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>收到信号 %1 而停止</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
     </message>
@@ -986,7 +996,7 @@
         <translation>串口连接已断开</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>描述：%1</translation>
     </message>
@@ -1006,7 +1016,7 @@
         <translation>序列号：%1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
@@ -1029,7 +1039,7 @@
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>这不是普通文件。</translation>
     </message>
@@ -1042,7 +1052,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+47"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1052,7 +1062,34 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+68"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>未收到：%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation>已拒收：%1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation>已拒收数据帧：%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation>数据帧中有参数不可能取的值；该帧未被采用：
+%1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>未写入备份</translation>
     </message>
@@ -1118,6 +1155,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>未全部读取</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>与发射机一致</translation>
     </message>
@@ -1125,12 +1167,12 @@
 <context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>端口在 %1 毫秒内未接收任何数据</translation>
     </message>
@@ -1138,7 +1180,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>
