@@ -5,6 +5,7 @@
 #include "records.h"
 #include "txlink.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
@@ -16,6 +17,10 @@
 
 class ParamBinding;
 class PtyTransmitter;
+class QAction;
+class QToolBar;
+class RecoveryFile;
+class ValueHistory;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -34,6 +39,12 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+public Q_SLOTS:
+    // For an end the user did not choose (SIGTERM, SIGHUP): the values not
+    // written anywhere go to the recovery file at once, and stay there
+    // through the close that follows.
+    void saveRecoveryNow();
+
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -49,9 +60,6 @@ private Q_SLOTS:
     void save();
 
 private:
-    // A record applied to the window's values.
-    void applyRecord(j3k::RecordId id, QStringView record);
-
     // The serial link (mainwindow_serial.cpp).
     void setUpLink();
     void openPort();
@@ -70,8 +78,9 @@ private:
     void setUpPortList();
     void pollPorts();
 
-    // LOAD's checks and decoding, for a text read by the load dialog.
-    bool loadText(const QString &text);
+    // LOAD's checks and decoding, for a text read by the load dialog; the
+    // values change as one step named `step`.
+    bool loadText(const QString &text, const QString &step);
 
     // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
     // the window, what the port list says of each adapter.
@@ -115,4 +124,21 @@ private:
     bool confirmClose();
     TransmitterReview *m_review = nullptr;
     QPushButton *m_changesButton = nullptr;
+
+    // The values over time: undo, redo and recovery (mainwindow_history.cpp).
+    void setUpHistory();
+    void retranslateHistory();
+    void noteFrames(const j3k::ParamSet &params, const QList<int> &set);
+    void offerRecovery();
+    void restoreRecovery();
+    void closeRecoveryBar();
+    ValueHistory *m_history = nullptr;
+    RecoveryFile *m_recovery = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
+    bool m_keepRecovery = false;        // the window closes without the user choosing it
+    QString m_frameStep;                // what frames coming in now are called in the history
+    int m_frameBurst = 0;
+    QElapsedTimer m_lastFrames;
 };

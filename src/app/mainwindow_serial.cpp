@@ -244,6 +244,9 @@ void MainWindow::on_pushButtonRead_clicked()
         return;
     myCom->requestRead();
     m_review->readSent();
+    m_frameStep = tr("READ");
+    ++m_frameBurst;
+    m_lastFrames.start();
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
@@ -285,7 +288,7 @@ void MainWindow::readMyCom(const QByteArray &batch)
     refrushInfoLabel();
     j3k::ParamSet params = m_binding->read();
     const QList<int> set = m_decoder.feed(batch, params);
-    m_binding->write(params, set);
+    noteFrames(params, set);
     m_review->framesApplied(params, set, m_decoder);
 }
 

@@ -4,6 +4,7 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "paramtext.h"
+#include "valuehistory.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -31,10 +32,11 @@ QColor mixed(const QColor &a, const QColor &b, qreal t)
 
 }  // namespace
 
-TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLabel *panel)
+TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel)
     : QObject(window)
     , m_window(window)
     , m_binding(binding)
+    , m_history(history)
     , m_panel(panel)
 {
     m_noAnswer.setSingleShot(true);
@@ -150,7 +152,7 @@ void TransmitterReview::putBack()
     QList<int> indexes;
     for (const j3k::ParamChange &c : m_state.changes(ed))
         indexes << c.index;
-    m_binding.write(m_state.held(ed), indexes);
+    m_history.apply(tr("Put back the transmitter's values"), m_state.held(ed), indexes);
     refresh();
 }
 
