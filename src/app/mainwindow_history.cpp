@@ -33,8 +33,6 @@ void MainWindow::setUpHistory()
     connect(m_recovery, &RecoveryFile::writeFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("Unwritten values could not be kept: %1").arg(reason), 10000);
     });
-    // Undone and redone steps are marked as edits are.
-    connect(m_history->stack(), &QUndoStack::indexChanged, this, [this] { m_review->refresh(); });
 
     m_undo = new QAction(this);
     m_undo->setObjectName(QStringLiteral("undoAction"));
