@@ -16,7 +16,7 @@ class QLockFile;
 // Keeps the editor's values on disk while no file and no transmitter holds
 // them, so a crash, a kill or a lost session costs at most the last two
 // seconds of edits. The file is in the format SAVE writes, one per editor
-// (AppDataLocation/recovery-<started>-<pid>.txt), each guarded by a lock
+// (AppDataLocation/recovery-<date>-<pid>.txt), each guarded by a lock
 // file while its editor runs: an editor finds the files of editors that
 // are gone by the locks it can take, and leaves the others alone.
 class RecoveryFile : public QObject
