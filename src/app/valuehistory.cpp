@@ -111,14 +111,6 @@ void ValueHistory::apply(const QString &name, const ParamSet &params, const QLis
         m_stack->push(new ValueStep(*this, name, m_committed, after, burst));
 }
 
-void ValueHistory::apply(const QString &name, const ParamSet &params)
-{
-    QList<int> all;
-    for (int i = 0; i < int(j3k::ParamCount); ++i)
-        all << i;
-    apply(name, params, all);
-}
-
 void ValueHistory::undo()
 {
     commitEdits();

@@ -34,7 +34,6 @@ public:
     // step, however many batches of frames a READ arrives in. A call that
     // changes nothing adds no step.
     void apply(const QString &name, const j3k::ParamSet &params, const QList<int> &indexes, int burst = 0);
-    void apply(const QString &name, const j3k::ParamSet &params);
 
     // The user's edits since the last step, as a step of their own.
     void commitEdits();
