@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+64"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -190,7 +190,7 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
@@ -394,7 +394,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+200"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -551,7 +551,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+111"/>
+        <location filename="../src/app/mainwindow.cpp" line="+112"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <location line="+132"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+69"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -882,9 +882,9 @@
         <location line="+29"/>
         <location filename="../src/app/mainwindow.cpp" line="+41"/>
         <location line="+28"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+134"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-18"/>
-        <location line="+77"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
+        <location line="+125"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
@@ -914,7 +914,7 @@
     </message>
     <message>
         <location filename="../src/app/mainwindow.cpp" line="-30"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+131"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -975,7 +975,7 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>Error</translation>
@@ -1005,7 +1005,17 @@
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+90"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>stopped by signal %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
     </message>
@@ -1015,7 +1025,7 @@
         <translation>The serial connection was lost</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>Description: %1</translation>
     </message>
@@ -1035,7 +1045,7 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+28"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
@@ -1055,17 +1065,17 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-100"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
         <source>Unwritten values could not be kept: %1</source>
         <translation>Unwritten values could not be kept: %1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>frames from the transmitter</source>
         <translation>frames from the transmitter</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+47"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1111,7 +1121,7 @@
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>It is not a regular file.</translation>
     </message>
@@ -1124,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+45"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+48"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1134,7 +1144,17 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+67"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ incomplete: %1 of %2 groups</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>Not received: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>no backup written</source>
         <translation>no backup written</translation>
     </message>
@@ -1205,6 +1225,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>not all read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>same as the transmitter</translation>
     </message>
@@ -1225,12 +1250,12 @@
 <context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
     </message>
@@ -1238,7 +1263,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+64"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
@@ -190,7 +190,7 @@
         <translation>Preview before 16 bytes of data：</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>打开文件</translation>
     </message>
@@ -394,7 +394,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+200"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -551,7 +551,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+111"/>
+        <location filename="../src/app/mainwindow.cpp" line="+112"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <location line="+132"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+69"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -882,9 +882,9 @@
         <location line="+29"/>
         <location filename="../src/app/mainwindow.cpp" line="+41"/>
         <location line="+28"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+134"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-18"/>
-        <location line="+77"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
+        <location line="+125"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
@@ -914,7 +914,7 @@
     </message>
     <message>
         <location filename="../src/app/mainwindow.cpp" line="-30"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+131"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-260"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -975,7 +975,7 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>错误</translation>
@@ -1005,7 +1005,17 @@
         <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+90"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>因信号 %1 停止；停止前已完成 UPDATE（S 和 G 记录均已发送）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>因信号 %1 停止</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
     </message>
@@ -1015,7 +1025,7 @@
         <translation>串口连接已断开</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>描述：%1</translation>
     </message>
@@ -1035,7 +1045,7 @@
         <translation>序列号：%1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+28"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
@@ -1055,17 +1065,17 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-100"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
         <source>Unwritten values could not be kept: %1</source>
         <translation>未写入的参数无法保存：%1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>frames from the transmitter</source>
         <translation>发射机发来的数据帧</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+47"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1111,7 +1121,7 @@
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>这不是普通文件。</translation>
     </message>
@@ -1124,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+45"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+48"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1134,7 +1144,17 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+67"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>未收到：%1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>no backup written</source>
         <translation>未写入备份</translation>
     </message>
@@ -1205,6 +1225,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>未全部读取</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>与发射机一致</translation>
     </message>
@@ -1225,12 +1250,12 @@
 <context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>端口在 %1 毫秒内未接收任何数据</translation>
     </message>
@@ -1238,7 +1263,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>

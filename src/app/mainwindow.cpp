@@ -73,9 +73,9 @@ MainWindow::~MainWindow()
 }
 
 // Closed in UPDATE's pause, the window would leave the transmitter with an
-// S record and no G record (quitting the application ends every event loop,
-// the pause's too). The update runs to its end, pause and all; then the
-// window closes.
+// S record and no G record. The update runs to its end, pause and all; then
+// the window closes. Quitting the application asks the window to close
+// first, so it waits the same way.
 void MainWindow::closeEvent(QCloseEvent *e)
 {
     if (m_updatePending) {
@@ -83,7 +83,7 @@ void MainWindow::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    if (!confirmClose()) {
+    if (!m_stopSignal && !confirmClose()) {
         e->ignore();
         return;
     }

@@ -40,11 +40,22 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // A terminating signal (SIGINT, SIGTERM, SIGHUP) as the self-pipe
+    // delivers it: the window closes without the question, with DIS, after
+    // a running UPDATE's G record, and the application exits with 128 +
+    // `signal`.
+    void stopOnSignal(int signal);
+
 public Q_SLOTS:
     // For an end the user did not choose (SIGTERM, SIGHUP): the values not
     // written anywhere go to the recovery file at once, and stay there
     // through the close that follows.
     void saveRecoveryNow();
+
+Q_SIGNALS:
+    // A terminating signal is about to close the window: the last moment
+    // to keep what the user has not written anywhere.
+    void stopping(int signal);
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -72,6 +83,10 @@ private:
     // read shows an error box and gives no bytes.
     QByteArray whattoSend(const QString &tmp, bool hex);
     void countSent(qint64 bytes);
+    void applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes);
+    void setCommandsEnabled(bool enabled);
+    void updateFinished(bool whole);
+    void stopNow(bool afterUpdate);
     void dropLostPort(const QString &reason);
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
@@ -109,6 +124,9 @@ private:
     qint64 transCount = 0;
     bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
     bool m_closeWhenUpdated = false;
+    bool m_updateCut = false;                   // the line went in the pause: the G record never went out
+    std::pair<QString, QString> m_sentRecords;  // the running UPDATE's S and G records
+    int m_stopSignal = 0;                       // the terminating signal being obeyed
     j3k::FrameDecoder m_decoder;
 
     QTimer *m_portPoll = nullptr;
@@ -129,7 +147,6 @@ private:
     // The values over time: undo, redo and recovery (mainwindow_history.cpp).
     void setUpHistory();
     void retranslateHistory();
-    void noteFrames(const j3k::ParamSet &params, const QList<int> &set);
     void offerRecovery();
     void restoreRecovery();
     void closeRecoveryBar();
@@ -139,7 +156,7 @@ private:
     QAction *m_redo = nullptr;
     QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
     bool m_keepRecovery = false;        // the window closes without the user choosing it
-    QString m_frameStep;                // what frames coming in now are called in the history
-    int m_frameBurst = 0;
+    int m_frameBurst = 0;               // the step that frames coming in now join
+    bool m_frameBurstIsRead = true;     // that step is a READ's
     QElapsedTimer m_lastFrames;
 };

@@ -30,6 +30,7 @@ void MainWindow::setUpHistory()
     m_history = new ValueHistory(*m_binding, this);
     m_recovery = new RecoveryFile(*m_binding, this);
     connect(m_history, &ValueHistory::valuesChanged, m_recovery, &RecoveryFile::schedule);
+    connect(this, &MainWindow::stopping, this, &MainWindow::saveRecoveryNow);
     connect(m_recovery, &RecoveryFile::writeFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("Unwritten values could not be kept: %1").arg(reason), 10000);
     });
@@ -50,16 +51,16 @@ void MainWindow::setUpHistory()
 }
 
 // Frames change the values as one step per READ, and one per burst of
-// frames nobody asked for; what they bring is what was read.
-void MainWindow::noteFrames(const j3k::ParamSet &params, const QList<int> &set)
+// frames nobody asked for (a late answer included).
+void MainWindow::applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes)
 {
-    if (!m_lastFrames.isValid() || m_lastFrames.elapsed() > kBurstGapMs) {
-        m_frameStep = tr("frames from the transmitter");
+    const bool reading = m_review->isReading();
+    if (!reading && (m_frameBurstIsRead || m_lastFrames.elapsed() > kBurstGapMs)) {
         ++m_frameBurst;
+        m_frameBurstIsRead = false;
     }
     m_lastFrames.start();
-    m_history->apply(m_frameStep, params, set, m_frameBurst);
-    m_recovery->setBaseline(params, set);
+    m_history->apply(reading ? tr("READ") : tr("frames from the transmitter"), values, indexes, m_frameBurst);
 }
 
 void MainWindow::saveRecoveryNow()

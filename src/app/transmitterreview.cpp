@@ -21,6 +21,8 @@ namespace {
 
 // How long a transmitter may take to start answering READ.
 constexpr int kAnswerTimeoutMs = 1000;
+// How long a whole answer may take; frames after it are unasked ones.
+constexpr int kReadTimeoutMs = 3000;
 
 const char *const kMarkProperty = "transmitterMark";
 
@@ -49,6 +51,10 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, Val
         refresh();
     });
 
+    m_readEnd.setSingleShot(true);
+    m_readEnd.setInterval(kReadTimeoutMs);
+    connect(&m_readEnd, &QTimer::timeout, this, &TransmitterReview::endRead);
+
     // Typing in one box re-marks them all once, when the event loop next runs.
     m_pendingRefresh.setSingleShot(true);
     m_pendingRefresh.setInterval(0);
@@ -68,7 +74,9 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, Val
 
 void TransmitterReview::portOpened()
 {
-    m_state.reset();
+    m_state.reset(editor());
+    m_reading = false;
+    m_readEnd.stop();
     m_connected = true;
     m_note.clear();
     m_noteDetail.clear();
@@ -76,7 +84,12 @@ void TransmitterReview::portOpened()
     refresh();
 }
 
-void TransmitterReview::portClosed() { m_noAnswer.stop(); }
+void TransmitterReview::portClosed()
+{
+    m_noAnswer.stop();
+    m_readEnd.stop();
+    m_reading = false;
+}
 
 void TransmitterReview::readSent()
 {
@@ -84,6 +97,24 @@ void TransmitterReview::readSent()
     m_note.clear();
     m_noteDetail.clear();
     m_noAnswer.start();
+    m_readEnd.start();
+    m_reading = true;
+    refresh();
+}
+
+// Three seconds after READ without every frame type: what came is known,
+// the rest keeps its "not read", and no backup is made of a part.
+void TransmitterReview::endRead()
+{
+    m_reading = false;
+    const QList<quint8> missing = m_state.missingSinceRead();
+    if (missing.size() == j3k::FrameTypeCount)
+        return;  // nothing came: the note of the missing answer says it
+    QStringList groups;
+    for (const quint8 type : missing)
+        groups << j3k::frameGroup(type);
+    m_note = tr("READ incomplete: %1 of %2 groups").arg(j3k::FrameTypeCount - missing.size()).arg(j3k::FrameTypeCount);
+    m_noteDetail = tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
     refresh();
 }
 
@@ -92,8 +123,11 @@ void TransmitterReview::framesApplied(const ParamSet &params, const QList<int> &
     if (decoder.lastTypes().isEmpty())
         return;  // part of a frame, or bytes that make none
     m_noAnswer.stop();
-    if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()))
+    if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()) && m_reading) {
+        m_reading = false;
+        m_readEnd.stop();
         completeRead();
+    }
     refresh();
 }
 
@@ -187,6 +221,8 @@ void TransmitterReview::refresh()
         words = tr("%1 changes not written").arg(changes);
     else if (m_state.hasWritten())
         words = tr("written, READ to confirm");
+    else if (!m_state.knowsAll(ed))
+        words = tr("not all read");  // nothing may be called the same that was never read
     else
         words = tr("same as the transmitter");
     // Short enough to leave the status line its room; the rest is in the tooltip.

@@ -35,8 +35,16 @@ public:
     void portOpened();
     void portClosed();
     void readSent();
+    // Frames arrived: `params` holds the values they carried for the
+    // parameters in `set`, whether or not the window shows them.
     void framesApplied(const j3k::ParamSet &params, const QList<int> &set, const j3k::FrameDecoder &decoder);
     void updateSent(const QString &sRecord, const QString &gRecord);
+
+    // Between READ and its end: every frame type in, or 3 s after it.
+    bool isReading() const { return m_reading; }
+    // Whether the user changed the value since the transmitter's was last
+    // known: frames outside a READ leave it as it is.
+    bool edited(int index) const { return m_state.edited(index, editor()); }
 
     j3k::ParamSet editor() const;
     bool hasReported() const { return m_state.hasReported(); }
@@ -54,6 +62,7 @@ public:
 
 private:
     void completeRead();
+    void endRead();
     void showNotTaken(const QList<j3k::ParamChange> &notTaken);
     void markWidget(int index, j3k::TransmitterState::Mark mark, const QString &tip);
 
@@ -67,6 +76,8 @@ private:
     QString m_note;            // what the last command came to, after the state
     QString m_noteDetail;      // the same at length, for the panel's tooltip
     QTimer m_noAnswer;
+    QTimer m_readEnd;
+    bool m_reading = false;
     QTimer m_pendingRefresh;
     std::array<QString, j3k::ParamCount> m_formTips;
 };

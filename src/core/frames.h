@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
 
 #include <array>
 #include <bitset>
@@ -36,6 +37,12 @@ struct DrRates {
 // 0xA5 takes its rates from `rates`, not from the editor's pair. Empty for a
 // type that is not one of the fourteen.
 QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates);
+
+// The fourteen frame types, in the order a transmitter answers READ.
+QList<quint8> frameTypes();
+// What a frame type carries, in the window's words ("SUB-TRIM", "D/R
+// rates"); empty for a type that is none of the fourteen.
+QString frameGroup(quint8 type);
 
 // All fourteen frame types back to back: a whole answer to READ.
 QByteArray encodeFrames(const ParamSet &params, const DrRates &rates);
