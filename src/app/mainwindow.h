@@ -47,8 +47,8 @@ public:
     void stopOnSignal(int signal);
 
 public Q_SLOTS:
-    // For an end the user did not choose (SIGTERM, SIGHUP): the values not
-    // written anywhere go to the recovery file at once, and stay there
+    // For an end the user did not choose (stopping() runs it): the values
+    // not written anywhere go to the recovery file at once, and stay there
     // through the close that follows.
     void saveRecoveryNow();
 

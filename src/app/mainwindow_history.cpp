@@ -20,7 +20,7 @@
 
 namespace {
 
-// Frames closer together than this, asked for or not, are one step.
+// Unasked frames closer together than this are one step.
 constexpr int kBurstGapMs = 1000;
 
 }  // namespace
