@@ -1134,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+48"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+49"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1144,7 +1144,7 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ incomplete: %1 of %2 groups</translation>
     </message>
@@ -1154,7 +1154,23 @@
         <translation>Not received: %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>no backup written</translation>
     </message>

@@ -1134,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+48"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+49"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1144,7 +1144,7 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
     </message>
@@ -1154,7 +1154,23 @@
         <translation>未收到：%1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>未写入备份</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "paramtext.h"
+#include "rangecheck.h"
 #include "valuehistory.h"
 
 #include <QComboBox>
@@ -99,6 +100,7 @@ void TransmitterReview::readSent()
     m_noAnswer.start();
     m_readEnd.start();
     m_reading = true;
+    m_refused.clear();
     refresh();
 }
 
@@ -115,13 +117,26 @@ void TransmitterReview::endRead()
         groups << j3k::frameGroup(type);
     m_note = tr("READ incomplete: %1 of %2 groups").arg(j3k::FrameTypeCount - missing.size()).arg(j3k::FrameTypeCount);
     m_noteDetail = tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
+    if (!m_refused.isEmpty()) {
+        m_note += QLatin1String("; ") + m_refused.join(QLatin1String("; "));
+        m_noteDetail += u'\n' + tr("Refused: %1").arg(m_refused.join(QLatin1String("; ")));
+    }
     refresh();
 }
 
 void TransmitterReview::framesApplied(const ParamSet &params, const QList<int> &set, const j3k::FrameDecoder &decoder)
 {
+    if (!decoder.lastRefused().isEmpty()) {
+        // Refused frames are not received: their values are named, not shown.
+        const QStringList faults = j3k::faultMessages(decoder.lastRefused());
+        m_refused << faults;
+        m_note = tr("frame refused: %1").arg(faults.join(QLatin1String("; ")));
+        m_noteDetail
+            = tr("A frame held values no parameter can have; nothing of it was applied:\n%1").arg(faults.join(u'\n'));
+        refresh();
+    }
     if (decoder.lastTypes().isEmpty())
-        return;  // part of a frame, or bytes that make none
+        return;  // part of a frame, refused ones, or bytes that make none
     m_noAnswer.stop();
     if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()) && m_reading) {
         m_reading = false;

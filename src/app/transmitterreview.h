@@ -78,6 +78,7 @@ private:
     QTimer m_noAnswer;
     QTimer m_readEnd;
     bool m_reading = false;
+    QStringList m_refused;  // values of refused frames since READ
     QTimer m_pendingRefresh;
     std::array<QString, j3k::ParamCount> m_formTips;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frames.h"
 
+#include "rangecheck.h"
+
 #include <algorithm>
 
 namespace j3k {
@@ -130,32 +132,43 @@ int checkedLayout(const char *p)
 // What the transmitter adds to a value to make it fit a byte.
 constexpr int bias(Xform x) { return x == Xform::Minus120 ? 120 : x == Xform::Minus100 ? 100 : 0; }
 
-void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
+// Every value a frame carries, as the transmitter sent it: the D/R rates of
+// all four channels too, each under the editor's rate parameter.
+RawValues frameValues(int f, const char *frame)
 {
-    static const int drChannelIndex = paramIndex(u"comboBox_2");
-    const int drChannel = params.value(drChannelIndex);
     const auto byteAt = [frame](std::size_t k) { return int(uchar(frame[4 + k])); };
+    RawValues values;
     for (std::size_t k = 0; k < 8; ++k) {
         const Xform x = kFrames[std::size_t(f)].data[k].xform;
         if (x == Xform::Unused)
             continue;
-        if ((x == Xform::DrUp || x == Xform::DrDown) && int(k % 4) != drChannel)
-            continue;  // another channel's rate; the editor shows one pair
         const int value = x == Xform::Version ? byteAt(k) * 256 + byteAt(k + 1) : byteAt(k) - bias(x);
-        const int index = paramIndexes()[std::size_t(f)][k];
-        if (params.set(index, value))
-            set.append(index);
+        values.append({paramIndexes()[std::size_t(f)][k], value});
     }
+    return values;
 }
 
-DrRates ratesOf(const char *frame)
+// Applies a frame whose values all passed the range check. Of the D/R
+// rates only the pair of the editor's channel is shown.
+void applyFrame(int f, const RawValues &values, ParamSet &params, QList<int> &set)
 {
-    static const ParamInfo &up = paramTable()[std::size_t(paramIndex(u"spinBox_79"))];
-    static const ParamInfo &down = paramTable()[std::size_t(paramIndex(u"spinBox_80"))];
+    static const int drChannelIndex = paramIndex(u"comboBox_2");
+    const bool rates = kFrames[std::size_t(f)].data[0].xform == Xform::DrUp;
+    const int drChannel = params.value(drChannelIndex);
+    RawValues shown;
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        if (!rates || int(k % 4) == drChannel)
+            shown.append(values[k]);
+    }
+    set.append(applyRawValues(shown, params));
+}
+
+DrRates ratesOf(const RawValues &values)
+{
     DrRates rates;
     for (std::size_t ch = 0; ch < rates.up.size(); ++ch) {
-        rates.up[ch] = std::clamp(int(uchar(frame[4 + ch])), up.min, up.max);
-        rates.down[ch] = std::clamp(int(uchar(frame[8 + ch])), down.min, down.max);
+        rates.up[ch] = values[qsizetype(ch)].value;
+        rates.down[ch] = values[qsizetype(ch + 4)].value;
     }
     return rates;
 }
@@ -224,6 +237,7 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
 {
     QList<int> set;
     m_lastTypes.clear();
+    m_lastRefused.clear();
     m_pending.append(chunk.data(), chunk.size());
     qsizetype start = 0;
     for (;;) {
@@ -253,11 +267,19 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
         m_frameCount = std::min(m_frameCount + 1, 500);
         const int f = checkedLayout(p);
         if (f >= 0) {
-            applyFrame(f, p, params, set);
-            m_typesSeen.set(std::size_t(f));
-            m_lastTypes.append(kFrames[std::size_t(f)].type);
-            if (kFrames[std::size_t(f)].data[0].xform == Xform::DrUp)
-                m_rates = ratesOf(p);
+            // A value its parameter cannot hold is noise or another
+            // transmitter's: the whole frame counts as not received.
+            const RawValues values = frameValues(f, p);
+            const QList<RangeFault> faults = checkRanges(values);
+            if (faults.isEmpty()) {
+                applyFrame(f, values, params, set);
+                m_typesSeen.set(std::size_t(f));
+                m_lastTypes.append(kFrames[std::size_t(f)].type);
+                if (kFrames[std::size_t(f)].data[0].xform == Xform::DrUp)
+                    m_rates = ratesOf(values);
+            } else {
+                m_lastRefused.append(faults);
+            }
             start += FrameLength;
         } else {
             start += 1;

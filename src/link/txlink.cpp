@@ -258,6 +258,7 @@ void TxLink::readPort()
     const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);
     if (m_reading) {
         m_readDecoder.feed(batch, m_readResult.params);
+        m_readResult.refused << faultMessages(m_readDecoder.lastRefused());
         if (m_readDecoder.typesSeen() == FrameTypeCount)
             QMetaObject::invokeMethod(this, &TxLink::endRead, Qt::QueuedConnection);
     }
