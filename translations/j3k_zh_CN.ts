@@ -1156,18 +1156,19 @@
     <message>
         <location line="+3"/>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已拒收：%1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>frame refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>数据帧被拒收：%1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A frame held values no parameter can have; nothing of it was applied:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>数据帧中的值超出参数的取值范围，整帧均未应用：
+%1</translation>
     </message>
     <message>
         <location line="+31"/>
