@@ -6,6 +6,7 @@
 #include "records.h"
 #include "txlink.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
@@ -17,6 +18,10 @@
 
 class ParamBinding;
 class PtyTransmitter;
+class QAction;
+class QToolBar;
+class RecoveryFile;
+class ValueHistory;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -41,6 +46,12 @@ public:
     // `signal`.
     void stopOnSignal(int signal);
 
+public Q_SLOTS:
+    // For an end the user did not choose (stopping() runs it): the values
+    // not written anywhere go to the recovery file at once, and stay there
+    // through the close that follows.
+    void saveRecoveryNow();
+
 Q_SIGNALS:
     // A terminating signal is about to close the window: the last moment
     // to keep what the user has not written anywhere.
@@ -61,9 +72,6 @@ private Q_SLOTS:
     void save();
 
 private:
-    // A record applied to the window's values.
-    void applyRecord(j3k::RecordId id, QStringView record);
-
     // The serial link (mainwindow_serial.cpp).
     void setUpLink();
     void openPort();
@@ -86,8 +94,9 @@ private:
     void setUpPortList();
     void pollPorts();
 
-    // LOAD's checks and decoding, for a text read by the load dialog.
-    bool loadText(const QString &text);
+    // LOAD's checks and decoding, for a text read by the load dialog; the
+    // values change as one step named `step`.
+    bool loadText(const QString &text, const QString &step);
 
     // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
     // the window, what the port list says of each adapter.
@@ -134,4 +143,20 @@ private:
     bool confirmClose();
     TransmitterReview *m_review = nullptr;
     QPushButton *m_changesButton = nullptr;
+
+    // The values over time: undo, redo and recovery (mainwindow_history.cpp).
+    void setUpHistory();
+    void retranslateHistory();
+    void offerRecovery();
+    void restoreRecovery();
+    void closeRecoveryBar();
+    ValueHistory *m_history = nullptr;
+    RecoveryFile *m_recovery = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
+    bool m_keepRecovery = false;        // the window closes without the user choosing it
+    int m_frameBurst = 0;               // the step that frames coming in now join
+    bool m_frameBurstIsRead = true;     // that step is a READ's
+    QElapsedTimer m_lastFrames;
 };

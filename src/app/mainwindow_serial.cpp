@@ -7,6 +7,7 @@
 #include "comm.h"
 #include "parambinding.h"
 #include "portnames.h"
+#include "recoveryfile.h"
 #include "stopsignals.h"
 #include "transmitterreview.h"
 #ifdef J3K_HAVE_PTY
@@ -253,6 +254,8 @@ void MainWindow::on_pushButtonRead_clicked()
         return;
     myCom->requestRead();
     m_review->readSent();
+    ++m_frameBurst;
+    m_frameBurstIsRead = true;
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
@@ -343,14 +346,8 @@ void MainWindow::readMyCom(const QByteArray &batch)
     if (!m_review->isReading())
         shown.removeIf([this](int index) { return m_review->edited(index); });
     applyFrameValues(carried, shown);
+    m_recovery->setBaseline(carried, set);  // what was read, shown or not
     m_review->framesApplied(carried, set, m_decoder);
-}
-
-// The one way frames change the window's values, a batch at a time.
-void MainWindow::applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes)
-{
-    if (!indexes.isEmpty())
-        m_binding->write(values, indexes);
 }
 
 // A pulled adapter (or a closed pseudo-terminal): the link reports it once

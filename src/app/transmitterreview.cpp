@@ -6,6 +6,7 @@
 #include "paramfile.h"
 #include "paramtext.h"
 #include "rangecheck.h"
+#include "valuehistory.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -35,10 +36,11 @@ QColor mixed(const QColor &a, const QColor &b, qreal t)
 
 }  // namespace
 
-TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLabel *panel)
+TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel)
     : QObject(window)
     , m_window(window)
     , m_binding(binding)
+    , m_history(history)
     , m_panel(panel)
 {
     m_noAnswer.setSingleShot(true);
@@ -200,7 +202,7 @@ void TransmitterReview::putBack()
     QList<int> indexes;
     for (const j3k::ParamChange &c : m_state.changes(ed))
         indexes << c.index;
-    m_binding.write(m_state.held(ed), indexes);
+    m_history.apply(tr("Put back the transmitter's values"), m_state.held(ed), indexes);
     refresh();
 }
 

@@ -15,6 +15,7 @@
 class ParamBinding;
 class QLabel;
 class QWidget;
+class ValueHistory;
 
 // What the window knows of the transmitter's settings, shown to the user:
 // the marks on values an UPDATE would change, the status panel's few words,
@@ -28,7 +29,7 @@ class TransmitterReview : public QObject
     Q_OBJECT
 
 public:
-    TransmitterReview(QWidget *window, ParamBinding &binding, QLabel *panel);
+    TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel);
 
     // What happens on the line.
     void portOpened();
@@ -50,7 +51,7 @@ public:
     // The transmitter's values and the editor's where they differ (a: the
     // transmitter, b: the editor).
     QList<j3k::ParamChange> changes() const;
-    // Sets every changed value back to the transmitter's.
+    // Sets every changed value back to the transmitter's, as one step.
     void putBack();
 
     const j3k::BackupStore &backups() const { return m_backups; }
@@ -67,6 +68,7 @@ private:
 
     QWidget *m_window;
     ParamBinding &m_binding;
+    ValueHistory &m_history;
     QLabel *m_panel;
     j3k::TransmitterState m_state;
     j3k::BackupStore m_backups;
