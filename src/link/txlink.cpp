@@ -198,10 +198,12 @@ bool TxLink::startUpdate(const QByteArray &recordS, const QByteArray &recordG)
 {
     if (!isIdle() || !send(recordS))
         return false;
+    // Counted first, so the pause runs from a moment after the S record
+    // went out whoever measures it.
+    Q_EMIT sent(recordS.size());
     m_sinceS.start();
     m_pause.start(kRecordPause);
     m_recordG = recordG;
-    Q_EMIT sent(recordS.size());
     return true;
 }
 
