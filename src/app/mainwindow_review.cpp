@@ -19,6 +19,7 @@ void MainWindow::setUpReview()
     m_changesButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     ui->horizontalLayout_12->addWidget(m_changesButton);
     connect(m_changesButton, &QPushButton::clicked, this, &MainWindow::showChanges);
+    setTabOrder(ui->pushButtonSave, m_changesButton);  // the last command, left to right
     retranslateReview();
 }
 
