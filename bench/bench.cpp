@@ -60,6 +60,17 @@ double residentKiB(const QString &program)
     return kib;
 }
 
+// The system's load average over the last minute, or -1 where it is not known.
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const double load = file.readLine().split(' ').value(0).toDouble(&ok);
+    return ok ? load : -1;
+}
+
 void line(const char *what, double editor, double base, const char *unit, const char *goal)
 {
     std::printf("%-34s editor %7.1f %-4s base %7.1f %-4s ratio %5.2f  (goal %s)\n", what, editor, unit, base, unit,
@@ -77,6 +88,7 @@ int main(int argc, char *argv[])
     const QStringList probes{QStringLiteral("bench_editor_start"), QStringLiteral("bench_form_start"),
                              QStringLiteral("bench_bare_start"), QStringLiteral("bench_label_start")};
     std::vector<std::vector<double>> times(probes.size()), rss(probes.size());
+    const double loadBefore = loadAverage();
     for (const QString &probe : probes)
         startupMs(probe);             // warm the file cache
     for (int i = 0; i < runs; ++i) {  // interleaved, so drift hits all alike
@@ -87,6 +99,13 @@ int main(int argc, char *argv[])
         for (qsizetype p = 0; p < probes.size(); ++p)
             rss[p].push_back(residentKiB(probes[p]) / 1024);
     }
+    // Other work on the machine stretches both sides of every ratio alike and
+    // so hides what the editor adds: a busy machine's ratios look better.
+    const double load = std::max(loadBefore, loadAverage());
+    if (load < 0)
+        std::printf("load average: not known here\n");
+    else
+        std::printf("load average: %.2f%s\n", load, load > 1 ? "  NOT COMPARABLE: above 1, the machine was busy" : "");
     line("start-up to first idle, vs form", median(times[0]), median(times[1]), "ms", "ratio <= 1.15");
     line("resident memory idle, vs form", median(rss[0]), median(rss[1]), "MiB", "ratio <= 1.15");
     line("start-up to first idle, vs bare", median(times[0]), median(times[2]), "ms", "none; no text at all");

@@ -9,6 +9,7 @@
 #include "paramfile.h"
 #include "testparams.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>

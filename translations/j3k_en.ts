@@ -313,17 +313,17 @@
         <translation>PARAMENTER</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>TX-ALARM：</source>
         <translation>TX-ALARM:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>STK-MODE：</source>
         <translation>STK-MODE:</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>VERSION：</source>
         <translation>VERSION:</translation>
     </message>
@@ -353,22 +353,22 @@
         <translation>3:VrB</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>CH5:</source>
         <translation>CH5:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>CH6:</source>
         <translation>CH6:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>CH7:</source>
         <translation>CH7:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>CH8:</source>
         <translation>CH8:</translation>
     </message>
@@ -389,17 +389,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+256"/>
-        <location line="+504"/>
-        <location line="+105"/>
-        <location line="+50"/>
-        <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+200"/>
+        <location line="+263"/>
+        <location line="+518"/>
+        <location line="+110"/>
+        <location line="+54"/>
+        <location line="+120"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+209"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
     <message>
-        <location line="-1024"/>
+        <location line="-1058"/>
         <source>PortNum：</source>
         <translation>PortNum:</translation>
     </message>
@@ -414,7 +414,7 @@
         <translation>RTS</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>BaudR：</source>
         <translation>BaudR:</translation>
     </message>
@@ -464,7 +464,7 @@
         <translation>115200</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>DataB：</source>
         <translation>DataB:</translation>
     </message>
@@ -489,7 +489,7 @@
         <translation>5</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>STOPB：</source>
         <translation>STOPB:</translation>
     </message>
@@ -509,7 +509,7 @@
         <translation>2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Parity：</source>
         <translation>Parity:</translation>
     </message>
@@ -539,25 +539,25 @@
         <translation>SPACE</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Control：</source>
         <translation>Control:</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+148"/>
-        <location line="+270"/>
-        <location line="+234"/>
-        <location line="+105"/>
-        <location line="+50"/>
-        <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+112"/>
+        <location line="+149"/>
+        <location line="+281"/>
+        <location line="+237"/>
+        <location line="+110"/>
+        <location line="+54"/>
+        <location line="+120"/>
+        <location filename="../src/app/mainwindow.cpp" line="+135"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location line="-921"/>
+        <location line="-950"/>
         <source>HARDWARE</source>
         <translation>HARDWARE</translation>
     </message>
@@ -582,72 +582,72 @@
         <translation>D/R</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+372"/>
-        <location line="+169"/>
-        <location line="+117"/>
-        <location line="+135"/>
+        <location line="+12"/>
+        <location line="+384"/>
+        <location line="+174"/>
+        <location line="+123"/>
+        <location line="+141"/>
         <source>MIX：</source>
         <translation>MIX:</translation>
     </message>
     <message>
-        <location line="-774"/>
+        <location line="-802"/>
         <source>CH ：</source>
         <translation>CH:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>SW：</source>
         <translation>SW:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>RATE- UP ：</source>
         <translation>RATE-UP:</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+674"/>
+        <location line="+696"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH1</source>
         <translation>CH1</translation>
     </message>
     <message>
-        <location line="-815"/>
-        <location line="+674"/>
+        <location line="-843"/>
+        <location line="+696"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH2</source>
         <translation>CH2</translation>
     </message>
     <message>
-        <location line="-815"/>
-        <location line="+674"/>
+        <location line="-843"/>
+        <location line="+696"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH3</source>
         <translation>CH3</translation>
     </message>
     <message>
-        <location line="-815"/>
-        <location line="+674"/>
+        <location line="-843"/>
+        <location line="+696"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH4</source>
         <translation>CH4</translation>
     </message>
     <message>
-        <location line="-810"/>
+        <location line="-838"/>
         <source>SWA</source>
         <translation>SWA</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>RATE-DOWN：</source>
         <translation>RATE-DOWN:</translation>
     </message>
@@ -657,78 +657,78 @@
         <translation>ATTITUDE</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>CH：</source>
         <translation>CH:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ATTI1：</source>
         <translation>ATTI1:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ATTI2：</source>
         <translation>ATTI2:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ATTI3：</source>
         <translation>ATTI3:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ATTI4：</source>
         <translation>ATTI4:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ATTI5:</source>
         <translation>ATTI5:</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>ATTI6:</source>
         <translation>ATTI6:</translation>
     </message>
     <message>
         <location line="+85"/>
-        <location line="+455"/>
+        <location line="+469"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH5</source>
         <translation>CH5</translation>
     </message>
     <message>
-        <location line="-596"/>
-        <location line="+455"/>
+        <location line="-616"/>
+        <location line="+469"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH6</source>
         <translation>CH6</translation>
     </message>
     <message>
-        <location line="-596"/>
-        <location line="+455"/>
+        <location line="-616"/>
+        <location line="+469"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH7</source>
         <translation>CH7</translation>
     </message>
     <message>
-        <location line="-596"/>
-        <location line="+455"/>
+        <location line="-616"/>
+        <location line="+469"/>
         <location line="+14"/>
-        <location line="+114"/>
+        <location line="+120"/>
         <location line="+14"/>
         <source>CH8</source>
         <translation>CH8</translation>
     </message>
     <message>
-        <location line="-584"/>
+        <location line="-604"/>
         <source>（UP-UP）</source>
         <translation>(UP-UP)</translation>
     </message>
@@ -763,7 +763,7 @@
         <translation>ELEVON</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>（L）</source>
         <translation>(L)</translation>
     </message>
@@ -783,80 +783,80 @@
         <translation>AILE2:</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+139"/>
+        <location line="+7"/>
+        <location line="+145"/>
         <source>ELEV2：</source>
         <translation>ELEV2:</translation>
     </message>
     <message>
-        <location line="-133"/>
-        <location line="+127"/>
+        <location line="-138"/>
+        <location line="+131"/>
         <source>ELEV1：</source>
         <translation>ELEV1:</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>V-TAIL</source>
         <translation>V-TAIL</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>RUDD1：</source>
         <translation>RUDD1:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>RUDD2：</source>
         <translation>RUDD2:</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>PROG.MIX1</source>
         <translation>PROG.MIX1</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+139"/>
+        <location line="+6"/>
+        <location line="+147"/>
         <source>OFFSET：</source>
         <translation>OFFSET:</translation>
     </message>
     <message>
-        <location line="-133"/>
-        <location line="+121"/>
+        <location line="-140"/>
+        <location line="+126"/>
         <source>MAS：</source>
         <translation>MAS:</translation>
     </message>
     <message>
-        <location line="-115"/>
-        <location line="+121"/>
+        <location line="-119"/>
+        <location line="+126"/>
         <source>SLA：</source>
         <translation>SLA:</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+115"/>
+        <location line="-107"/>
+        <location line="+120"/>
         <source>INH</source>
         <translation>INH</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+127"/>
+        <location line="-111"/>
+        <location line="+133"/>
         <source>UP ：</source>
         <translation>UP:</translation>
     </message>
     <message>
-        <location line="-121"/>
-        <location line="+127"/>
+        <location line="-126"/>
+        <location line="+133"/>
         <source>DOWN：</source>
         <translation>DOWN:</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-55"/>
         <source>PROG.MIX2</source>
         <translation>PROG.MIX2</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+138"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
         <source>READ</source>
         <translation>READ</translation>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-320"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -975,7 +975,7 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+117"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>Error</translation>
@@ -1045,7 +1045,7 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+28"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
@@ -1111,6 +1111,29 @@
     </message>
 </context>
 <context>
+    <name>ParamBinding</name>
+    <message>
+        <location filename="../src/app/parambinding.cpp" line="+76"/>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>from %1 to %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1; changed: the transmitter holds %2</source>
+        <translation>%1; changed: the transmitter holds %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1; written, not yet confirmed</source>
+        <translation>%1; written, not yet confirmed</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <location filename="../src/app/recoveryfile.cpp" line="+86"/>
@@ -1134,7 +1157,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+49"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+50"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1221,7 +1244,7 @@
         <translation>UPDATE wrote %1; READ to confirm that the transmitter holds it</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>not read</source>
         <translation>not read</translation>
     </message>

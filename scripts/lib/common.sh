@@ -30,8 +30,10 @@ ensure_packages() {
         fi
     fi
     echo "Installing: ${missing[*]}"
-    if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-           "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; }; then
+    # Waits for another apt-get to finish rather than failing at once.
+    local apt=(apt-get -o DPkg::Lock::Timeout=300)
+    if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" update -qq &&
+           "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; }; then
         echo "Could not install: ${missing[*]}" >&2
         echo "Install them as root:  apt-get install ${missing[*]}" >&2
         exit 1

@@ -59,6 +59,7 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;
@@ -92,6 +93,7 @@ private:
     void showCritical(const QString &title, const QString &text, const QString &details = {});
     void fillPortList(const QStringList &systemPorts);
     void setUpPortList();
+    void startPortPolling();
     void pollPorts();
 
     // LOAD's checks and decoding, for a text read by the load dialog; the
@@ -108,6 +110,10 @@ private:
     // Remembered between runs (mainwindow_settings.cpp).
     void restoreSettings();
     void saveSettings();
+
+    // What the first paint does not show, set up once the window is up.
+    void finishSetUp();
+    bool m_setUpFinished = false;
 
     void refrushInfoLabel();
     void useResourceIconsWhereMissing();

@@ -10,16 +10,15 @@
 #include "valuehistory.h"
 
 #include <QMessageBox>
-#include <QStyle>
 
 void MainWindow::setUpReview()
 {
     m_review = new TransmitterReview(this, *m_binding, *m_history, secLabel);
     m_changesButton = new QPushButton(this);
     m_changesButton->setObjectName(QStringLiteral("pushButtonChanges"));
-    m_changesButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     ui->horizontalLayout_12->addWidget(m_changesButton);
     connect(m_changesButton, &QPushButton::clicked, this, &MainWindow::showChanges);
+    setTabOrder(ui->pushButtonSave, m_changesButton);  // the last command, left to right
     retranslateReview();
 }
 

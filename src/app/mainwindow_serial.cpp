@@ -111,6 +111,15 @@ void MainWindow::setUpPortList()
 #ifdef J3K_HAVE_PTY
     ui->comboBoxComm->addItem(virtualPortName());
 #endif
+}
+
+// The first look at the system's ports waits until the window is on the
+// screen: it walks every tty device, and the worker thread doing it would
+// take a core from the first paint.
+void MainWindow::startPortPolling()
+{
+    if (isComOpen || m_portPoll->isActive())
+        return;  // opened before the window first showed: the close starts it
     pollPorts();
     m_portPoll->start();
 }

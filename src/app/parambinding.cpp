@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "parambinding.h"
 
+#include "paramtext.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
@@ -65,4 +67,26 @@ void ParamBinding::write(const j3k::ParamSet &params, const QList<int> &indexes)
 {
     for (int i : indexes)
         writeOne(params, i);
+}
+
+void ParamBinding::describe(int index, j3k::TransmitterState::Mark mark, const QString &held)
+{
+    const j3k::ParamInfo &p = j3k::paramTable()[std::size_t(index)];
+    QString text = p.kind == ParamKind::Combo
+                       ? tr("one of %1").arg(j3k::paramItems(index).join(QLatin1String(", ")))
+                       : tr("from %1 to %2").arg(j3k::valueText(index, p.min), j3k::valueText(index, p.max));
+    if (p.unit)
+        text += u' ' + QLatin1String(p.unit);
+    if (mark == j3k::TransmitterState::Mark::Changed)
+        text = tr("%1; changed: the transmitter holds %2").arg(text, held);
+    else if (mark == j3k::TransmitterState::Mark::Written)
+        text = tr("%1; written, not yet confirmed").arg(text);
+
+    // Set only when different: each change is announced.
+    QWidget *w = widget(index);
+    const QString name = j3k::paramLabel(index);
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
+    if (w->accessibleDescription() != text)
+        w->setAccessibleDescription(text);
 }

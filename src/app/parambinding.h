@@ -2,7 +2,9 @@
 #pragma once
 
 #include "paramset.h"
+#include "transmitterstate.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -14,6 +16,8 @@ class QWidget;
 // user sees is always what the widget holds.
 class ParamBinding
 {
+    Q_DECLARE_TR_FUNCTIONS(ParamBinding)
+
 public:
     explicit ParamBinding(QWidget *root);
 
@@ -22,6 +26,12 @@ public:
     void write(const j3k::ParamSet &params, const QList<int> &indexes);  // just these
 
     QWidget *widget(int index) const { return m_widgets[std::size_t(index)]; }
+
+    // What assistive technology says of a widget: the parameter's name as
+    // the window labels it ("SUB-TRIM CH3"), and a description of the values
+    // it takes and of its mark, in the language now installed. `held` is
+    // the transmitter's value as the window shows it.
+    void describe(int index, j3k::TransmitterState::Mark mark, const QString &held);
 
 private:
     void writeOne(const j3k::ParamSet &params, int index);

@@ -8,6 +8,7 @@
 #include "rangecheck.h"
 #include "valuehistory.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -215,13 +216,14 @@ void TransmitterReview::refresh()
     const QList<Mark> marks = m_state.marks(ed);
     for (int i = 0; i < int(j3k::ParamCount); ++i) {
         QString tip = m_formTips[std::size_t(i)];
+        const QString value = j3k::valueText(i, held.value(i));
         if (known.test(std::size_t(i))) {
-            const QString value = j3k::valueText(i, held.value(i));
             tip = m_state.reported(i, ed) == held.value(i)
                       ? tr("The transmitter holds %1").arg(value)
                       : tr("UPDATE wrote %1; READ to confirm that the transmitter holds it").arg(value);
         }
         markWidget(i, marks[i], tip);
+        m_binding.describe(i, marks[i], value);
     }
 
     if (!m_connected)
@@ -241,7 +243,14 @@ void TransmitterReview::refresh()
     else
         words = tr("same as the transmitter");
     // Short enough to leave the status line its room; the rest is in the tooltip.
-    m_panel->setText(m_note.isEmpty() ? words : words + QStringLiteral(" \u2013 ") + m_note);
+    const QString text = m_note.isEmpty() ? words : words + QStringLiteral(" \u2013 ") + m_note;
+    if (text != m_panel->text()) {
+        m_panel->setText(text);
+        // A screen reader hears what a command came to ("no answer to READ")
+        // without having to look for it.
+        QAccessibleEvent said(m_panel, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&said);
+    }
     m_panel->setToolTip(m_noteDetail);
 }
 
