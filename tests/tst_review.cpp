@@ -59,8 +59,8 @@ private Q_SLOTS:
         const QStringList files = store.list();
         QCOMPARE(files.size(), 2);  // the oldest went
         QVERIFY(files[0].endsWith(QLatin1String("2026-12-06_14-04-01.txt")));
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))) == sets[2]);
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))) == sets[1]);
+        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))).params == sets[2]);
+        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))).params == sets[1]);
     }
 
 #ifdef J3K_HAVE_PTY

@@ -121,14 +121,6 @@ void MainWindow::useResourceIconsWhereMissing()
     }
 }
 
-void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
-{
-    // Only the widgets the record set: a combo box whose index was refused,
-    // and every widget of the other record, are left exactly as they were.
-    j3k::ParamSet params = m_binding->read();
-    m_binding->write(params, j3k::applyRecord(id, record, params));
-}
-
 void MainWindow::load()
 {
     DlgLoad dlg(this);
@@ -142,15 +134,20 @@ void MainWindow::load()
 
 bool MainWindow::loadText(const QString &text)
 {
-    // A text that is not a parameter file would decode to nonsense in every
-    // widget; refuse it whole rather than load part of it.
-    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(text);
-    if (!records) {
+    // A text that is not a parameter file, or holds a value a box cannot
+    // show, would put nonsense or clamped values in the window; refuse it
+    // whole rather than load part of it.
+    const j3k::FileParams file = j3k::paramsFromFileText(text, m_binding->read());
+    if (!file.isParamFile) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
     }
-    applyRecord(j3k::RecordId::S, records->s);
-    applyRecord(j3k::RecordId::G, records->g);
+    if (!file.ok()) {
+        showCritical(tr("错误"), tr("The file holds values outside their ranges; nothing was loaded."),
+                     j3k::faultMessages(file.faults).join(u'\n'));
+        return false;
+    }
+    m_binding->write(file.params);
     m_review->refresh();
     return true;
 }

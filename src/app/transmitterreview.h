@@ -52,6 +52,7 @@ public:
 
 private:
     void completeRead();
+    void backUp(QStringList &notes);
     void showNotTaken(const QList<j3k::ParamChange> &notTaken);
     void markWidget(int index, j3k::TransmitterState::Mark mark, const QString &tip);
 
@@ -60,6 +61,7 @@ private:
     QLabel *m_panel;
     j3k::TransmitterState m_state;
     j3k::BackupStore m_backups;
+    bool m_readAsked = false;  // a READ was sent and has not completed yet
     bool m_connected = false;  // a port has been opened: the panel has something to say
     QString m_note;            // what the last command came to, after the state
     QString m_noteDetail;      // the same at length, for the panel's tooltip

@@ -36,6 +36,8 @@ QString valueAsText(const QJsonValue &v)
     return {};
 }
 
+QByteArray withoutBom(const QByteArray &bytes) { return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes; }
+
 }  // namespace
 
 ParamMask fileParams()
@@ -62,9 +64,14 @@ QByteArray paramsToJson(const ParamSet &params, const ParamMask &which)
         .toUtf8();
 }
 
-JsonParams paramsFromJson(const QByteArray &json)
+bool looksLikeJson(const QByteArray &bytes) { return withoutBom(bytes).trimmed().startsWith('{'); }
+
+JsonParams paramsFromJson(const QByteArray &bytes)
 {
     JsonParams out;
+    // Editors on Windows like to start a UTF-8 file with a byte-order mark,
+    // which JSON does not allow but means nothing here.
+    const QByteArray json = withoutBom(bytes);
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError) {
@@ -86,6 +93,8 @@ JsonParams paramsFromJson(const QByteArray &json)
         return out;
     }
     const QJsonObject given = parameters.toObject();
+    RawValues values;
+    QStringList wrong;
     for (auto it = given.begin(); it != given.end(); ++it) {
         const int index = paramIndexOfKey(it.key());
         if (index < 0) {
@@ -99,12 +108,19 @@ JsonParams paramsFromJson(const QByteArray &json)
         const std::optional<int> value = parseValueText(index, valueAsText(it.value()));
         if (!value) {
             const QByteArray shown = QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact);
-            out.error = tr("\"%1\" is %2; expected %3")
-                            .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), allowedValues(index));
-            return out;
+            wrong << tr("\"%1\" is %2; expected %3")
+                         .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), allowedValues(index));
+            continue;
         }
-        out.params.set(index, *value);
+        values.append({index, *value});
     }
+    // Every value is looked at before the text is refused, so one message
+    // names them all.
+    out.error = wrong.join(u'\n');
+    out.faults = checkRanges(values);
+    if (!out.ok())
+        return out;
+    applyRawValues(values, out.params);
     for (int i = 0; i < int(ParamCount); ++i) {
         if (fileParams().test(std::size_t(i)) && !given.contains(paramKey(i)))
             out.missing << paramKey(i);
