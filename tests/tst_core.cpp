@@ -2,11 +2,14 @@
 // the frames READ brings back, port names, and the virtual transmitter.
 #include "frames.h"
 #include "paramfile.h"
+#include "paramjson.h"
+#include "paramtext.h"
 #include "portnames.h"
 #include "records.h"
 #include "testparams.h"
 #include "virtualtransmitter.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace j3k;
@@ -24,6 +27,44 @@ void inPieces(const QByteArray &stream, QRandomGenerator &rng, Take take)
         take(stream.mid(at, n));
         at += n;
     }
+}
+
+// The start values' file with parameter `i`'s field holding `v` as it
+// stands, unclamped; empty where the field has no room for it. The field is
+// where the files of the parameter's minimum and maximum differ.
+QString fileWith(int i, int v)
+{
+    const ParamInfo &p = paramTable()[std::size_t(i)];
+    const QString lo
+        = QString::fromLatin1(paramFileBytes(applied({}, {QStringLiteral("%1=%2").arg(p.name).arg(p.min)})));
+    const QString hi
+        = QString::fromLatin1(paramFileBytes(applied({}, {QStringLiteral("%1=%2").arg(p.name).arg(p.max)})));
+    qsizetype first = 0, last = lo.size() - 1;
+    while (lo[first] == hi[first])
+        ++first;
+    while (lo[last] == hi[last])
+        --last;
+    const qsizetype width = last - first + 1;
+    const int n = v + lo.mid(first, width).toInt(nullptr, 16) - p.min;
+    if (n < 0 || n >= 1 << (4 * width))
+        return {};
+    return QString::fromLatin1(kStartFile).replace(first, width, QString::number(n, 16).rightJustified(width, u'0'));
+}
+
+// The start values' export with parameter `i` given as `v`; empty where no
+// text names it (an item a list does not have).
+QByteArray jsonWith(int i, int v)
+{
+    const ParamInfo &p = paramTable()[std::size_t(i)];
+    QString value = QString::number(v);
+    if (p.kind == ParamKind::Combo)
+        value = v < p.min || v > p.max ? QString() : u'"' + valueText(i, v) + u'"';
+    else if (p.kind == ParamKind::Alarm)
+        value = QString::number(v / 10.0, 'f', 1);
+    if (value.isEmpty())
+        return {};
+    const QRegularExpression line(QStringLiteral("(\"%1\": )[^,\n]*").arg(paramKey(i)));
+    return QString::fromUtf8(paramsToJson(ParamSet())).replace(line, QStringLiteral("\\1") + value).toUtf8();
 }
 
 }  // namespace
@@ -107,6 +148,50 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         QCOMPARE(splitParamFile(text).has_value(), accepted);
+    }
+
+    // Every parameter a file carries, at each end of its range and one
+    // beyond, from a parameter file and from an export: what fits loads as
+    // it stands, what does not refuses the whole text and is named.
+    void rangeCheck_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("json");
+        for (int i = 0; i < int(ParamCount); ++i) {
+            const ParamInfo &p = paramTable()[std::size_t(i)];
+            for (const int v : {p.min - 1, p.min, p.max, p.max + 1}) {
+                const QByteArray file = fileWith(i, v).toLatin1(), json = jsonWith(i, v);
+                if (fileParams().test(std::size_t(i)) && !file.isEmpty())
+                    QTest::addRow("%s %d, file", p.label, v) << i << v << file << false;
+                if (fileParams().test(std::size_t(i)) && !json.isEmpty())
+                    QTest::addRow("%s %d, JSON", p.label, v) << i << v << json << true;
+            }
+        }
+    }
+    void rangeCheck()
+    {
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QFETCH(QByteArray, text);
+        QFETCH(bool, json);
+        const ParamInfo &p = paramTable()[std::size_t(index)];
+        const FileParams file = json ? FileParams() : paramsFromFileText(QString::fromLatin1(text));
+        const JsonParams exported = json ? paramsFromJson(text) : JsonParams();
+        const QList<RangeFault> faults = json ? exported.faults : file.faults;
+        const ParamSet params = json ? exported.params : file.params;
+        QVERIFY(json ? exported.error.isEmpty() : file.isParamFile);
+        if (value >= p.min && value <= p.max) {
+            QCOMPARE(faults.size(), 0);
+            QCOMPARE(params.value(index), value);
+        } else {
+            QCOMPARE(faults.size(), 1);
+            QCOMPARE(std::pair(faults[0].index, faults[0].value), std::pair(index, value));
+            QVERIFY2(faults[0].message.startsWith(paramLabel(index) + QStringLiteral(": ")),
+                     qPrintable(faults[0].message));
+            QCOMPARE(differences(params, ParamSet()), QString());
+        }
     }
 
     // Frames as the transmitter sends them, written out by hand.

@@ -9,6 +9,10 @@
 #include <QMimeData>
 #include <QSignalSpy>
 
+#include <sys/stat.h>
+
+#include <utility>
+
 using namespace j3k;
 
 namespace {
@@ -96,6 +100,38 @@ private Q_SLOTS:
         QCOMPARE(settingsOf(second), chosen);
     }
 
+    // A settings file the editor cannot trust is neither read (a FIFO would
+    // hang the start) nor written over; a value that does not parse is its
+    // default.
+    void settingsFileLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content");  // empty: a FIFO
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("FIFO") << QByteArray() << true;
+        QTest::newRow("over 64 KiB") << "[port]\ndtr=true\n" + QByteArray(64 * 1024, ';') << true;
+        QTest::newRow("dtr=maybe") << QByteArray("[port]\ndtr=maybe\n") << false;
+    }
+    void settingsFileLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, kept);
+        const QString path = QSettings().fileName();
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (content.isEmpty())
+            m_fifo = path;
+        QVERIFY(content.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                  : !writeFile(path, content).isEmpty());
+        {
+            MainWindow w;
+            QVERIFY(!child<QCheckBox>(w, "checkBoxDTR")->isChecked());
+            w.close();
+        }
+        if (kept)
+            QCOMPARE(QFileInfo(path).isFile() ? contentsOf(path) : QByteArray(), content);
+    }
+    void cleanup() { QFile::remove(std::exchange(m_fifo, QString())); }  // before init() reads it
+
     void goneportIsNotForced()
     {
         const QString gone = QStringLiteral("ttyGONE42");
@@ -167,6 +203,9 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(&w, &drop);
         QCOMPARE(differences(ParamBinding(&w).read(), dropped), QString());
     }
+
+private:
+    QString m_fifo;  // a settings file that must go before the next test
 };
 
 QTEST_MAIN(tst_Desktop)

@@ -7,7 +7,11 @@
 #include "ptytransmitter.h"
 #endif
 
+#include <QThread>
 #include <QTreeWidget>
+
+#include <memory>
+#include <vector>
 
 using namespace j3k;
 
@@ -47,20 +51,74 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QDir(BackupStore::defaultFolder()).removeRecursively(); }
 
-    void backupsRotate()
+    // Rounds of one to three writers at once (the editor, j3kctl, a second
+    // editor), on a clock that now and then jumps back by up to a year,
+    // in a folder full of other programs' files, some named almost as
+    // backups. Every writer gets a file of its own, the newest write always
+    // survives, at most the number to keep remain, and nothing else is
+    // touched.
+    void backupsOnlyEverAdd()
     {
         QTemporaryDir dir;
-        BackupStore store(dir.path(), 2);
-        const QDateTime t0(QDate(2026, 12, 6), QTime(14, 3, 59));
-        const QList<ParamSet> sets{ParamSet(), opposite(ParamSet(), paramIndex(u"spinBox_46")),
-                                   applied(ParamSet(), {"spinBox_11=5"})};
-        for (int i = 0; i < sets.size(); ++i)
-            QVERIFY(store.add(sets[i], t0.addSecs(i)).ok());
-        const QStringList files = store.list();
-        QCOMPARE(files.size(), 2);  // the oldest went
-        QVERIFY(files[0].endsWith(QLatin1String("2026-12-06_14-04-01.txt")));
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))).params == sets[2]);
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))).params == sets[1]);
+        QRandomGenerator rng(21);
+        const auto backupName = [](const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")); };
+        QDateTime clock(QDate(2026, 12, 6), QTime(14, 3, 59));
+        QStringList foreign{"0-my-notes.txt", "2026-12-06_14-04-00", "2026-13-06_14-04-00.txt",
+                            "2026-12-06_14-04-00-0.txt", "2026-12-06_14-04-00_copy.txt"};
+        for (int k = 0; k < 40; ++k) {
+            QString name = backupName(clock.addSecs(rng.bounded(-9, 9))) + QStringLiteral(".txt");
+            name.insert(rng.bounded(int(name.size()) + 1), QChar(u'a' + rng.bounded(26)));
+            foreign << name;
+        }
+        QVERIFY(QDir(dir.path()).mkdir(backupName(clock.addSecs(5)) + QStringLiteral(".txt")));  // a folder
+        for (const QString &name : foreign)
+            QVERIFY(!writeFile(dir.filePath(name), name.toUtf8()).isEmpty());
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        constexpr int keep = 4;
+        int written = 0;
+        for (int round = 0; round < 30; ++round) {
+            // Now and then the clock is off by up to a year, as on a board
+            // without a clock battery.
+            clock = clock.addSecs(rng.bounded(2, 4));
+            const bool wrong = rng.bounded(4) == 0;
+            const QDateTime when = wrong ? clock.addSecs(-rng.bounded(1, 366 * 86400)) : clock;
+            const int writers = rng.bounded(1, 4);
+            QList<ParamSet> sets;
+            for (int k = 0; k <= writers; ++k)
+                sets << applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
+            std::vector<BackupStore::Result> results{std::size_t(writers)};
+            std::vector<std::unique_ptr<QThread>> threads;
+            for (int k = 0; k < writers; ++k) {
+                threads.emplace_back(QThread::create(
+                    [&, k] { results[std::size_t(k)] = BackupStore(dir.path(), keep).add(sets.at(k), when); }));
+                threads.back()->start();
+            }
+            for (auto &t : threads)
+                QVERIFY(t->wait(10000));
+            QStringList paths;
+            for (int k = 0; k < writers; ++k) {
+                const BackupStore::Result &r = results[std::size_t(k)];
+                QVERIFY2(r.ok(), qPrintable(r.error));
+                // The newest by their names, so none may go.
+                if (!wrong) {
+                    QVERIFY2(!paths.contains(r.path), qPrintable(r.path));
+                    QCOMPARE(paramsFromFileText(QString::fromLatin1(contentsOf(r.path))).params, sets[k]);
+                }
+                paths << r.path;
+            }
+            const BackupStore::Result newest = BackupStore(dir.path(), keep).add(sets.last(), when.addSecs(1));
+            QVERIFY2(newest.ok(), qPrintable(newest.error));
+            QCOMPARE(paramsFromFileText(QString::fromLatin1(contentsOf(newest.path))).params, sets.last());
+            written += writers + 1;
+            const QStringList kept = BackupStore(dir.path(), keep).list();
+            QCOMPARE(kept.size(), std::min(keep, written));
+            QVERIFY(kept.contains(newest.path));
+        }
+        for (const QString &name : foreign)
+            QCOMPARE(contentsOf(dir.filePath(name)), name.toUtf8());
+        const QStringList after = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(after.size() - before.size(), BackupStore(dir.path(), keep).list().size());
     }
 
 #ifdef J3K_HAVE_PTY
