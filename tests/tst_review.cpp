@@ -5,6 +5,7 @@
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
+#include "ptywire.h"
 #endif
 
 #include <QTreeWidget>
@@ -107,6 +108,24 @@ private Q_SLOTS:
     }
 
 #ifdef J3K_HAVE_PTY
+    // A transmitter that sends frames nobody asked for (a stream, another
+    // program's READ) makes no backup; the READ the user asked for does.
+    void backupOnlyOfReadAskedFor()
+    {
+        PtyWire wire;
+        MainWindow w;
+        choosePort(w, wire.pty.slavePath());
+        button(w, "pushButtonOpen")->click();
+        const QByteArray answer = encodeFrames(ParamSet(), {});
+        wire.pty.write(answer + answer);
+        QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(2 * answer.size())));
+        connect(&wire.pty, &PtyPair::readyRead, &w,
+                [&] { wire.pty.write(wire.received.endsWith("RRR") ? answer : ""); });
+        QCOMPARE(BackupStore().list().size(), 0);
+        button(w, "pushButtonRead")->click();
+        QTRY_COMPARE(BackupStore().list().size(), 1);
+    }
+
     void marksThroughReadAndUpdate()
     {
         MainWindow w;
