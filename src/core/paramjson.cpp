@@ -36,8 +36,6 @@ QString valueAsText(const QJsonValue &v)
     return {};
 }
 
-QByteArray withoutBom(const QByteArray &bytes) { return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes; }
-
 }  // namespace
 
 ParamMask fileParams()
@@ -64,14 +62,17 @@ QByteArray paramsToJson(const ParamSet &params, const ParamMask &which)
         .toUtf8();
 }
 
-bool looksLikeJson(const QByteArray &bytes) { return withoutBom(bytes).trimmed().startsWith('{'); }
+// Editors on Windows like to start a UTF-8 file with a byte-order mark.
+// QJsonDocument reads past it, and so must this first look.
+bool looksLikeJson(const QByteArray &bytes)
+{
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    return text.trimmed().startsWith('{');
+}
 
-JsonParams paramsFromJson(const QByteArray &bytes)
+JsonParams paramsFromJson(const QByteArray &json)
 {
     JsonParams out;
-    // Editors on Windows like to start a UTF-8 file with a byte-order mark,
-    // which JSON does not allow but means nothing here.
-    const QByteArray json = withoutBom(bytes);
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError) {

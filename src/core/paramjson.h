@@ -32,7 +32,8 @@ struct JsonParams {
     bool ok() const { return error.isEmpty() && faults.isEmpty(); }
 };
 
-// Whether a file's bytes are meant as an export rather than a parameter file.
+// Whether a file's bytes are meant as an export rather than a parameter
+// file; a UTF-8 byte-order mark may come first.
 bool looksLikeJson(const QByteArray &bytes);
 
 // An export read back, a UTF-8 byte-order mark allowed before it. Every key
