@@ -46,8 +46,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("details");
         const QString start = kStartS + kStartG;
-        const QString garbage = QStringLiteral("文件格式不正确");
-        QTest::newRow("OK without a file") << QString() << garbage << QString();
+        QTest::newRow("OK without a file") << QString() << "文件格式不正确" << QString();
         QTest::newRow("values out of range")
             << QString(start).replace(9, 2, "FF").replace(81 + 54, 1, "9")
             << "The file holds values outside their ranges; nothing was loaded."

@@ -65,9 +65,7 @@ private Q_SLOTS:
         // No backup, no write: a data folder that cannot be stops the write
         // before anything goes out (else the backup below would hold `p`).
         put(QStringLiteral("blocked"), "a file where the data folder should be");
-        m_dataHome = QStringLiteral("blocked");
-        const Run blocked = ctl({"write", "--port", port, "w.txt"});
-        m_dataHome = QStringLiteral("data");
+        const Run blocked = ctl({"write", "--port", port, "w.txt"}, QStringLiteral("blocked"));
         QVERIFY2(blocked.status == 2 && blocked.err.contains(QStringLiteral("Not a directory")),
                  qPrintable(blocked.err));
         const Run write = ctl({"write", "--port", port, "w.txt", "--verify"});
@@ -181,12 +179,12 @@ private:
     };
     // Runs j3kctl (or txsim, named first) in the scratch folder, the event
     // loop turning meanwhile so a transmitter in this process can answer.
-    Run ctl(const QStringList &args)
+    Run ctl(const QStringList &args, const QString &dataHome = QStringLiteral("data"))
     {
         QProcess p;
         p.setWorkingDirectory(m_dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path(m_dataHome));  // the backups
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(dataHome));  // the backups
         p.setProcessEnvironment(env);
         QSignalSpy done(&p, &QProcess::finished);
         const bool txsim = args.value(0) == QLatin1String("txsim");
@@ -201,7 +199,6 @@ private:
     QByteArray contents(const QString &name) const { return contentsOf(path(name)); }
 
     QTemporaryDir m_dir;
-    QString m_dataHome = QStringLiteral("data");
 };
 
 QTEST_GUILESS_MAIN(tst_J3kctl)
