@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built editor in a real X server and waits for its main window.
 command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null || {
     echo "xvfb-run or xwininfo missing (Debian: xvfb, x11-utils); skipped"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a file holds, LOAD either refuses it and changes nothing, or
 // hands on values every one of which its parameter can hold, and they save
 // back to a file that loads the same.
