@@ -137,9 +137,9 @@ private Q_SLOTS:
         for (int i = 0; i < int(ParamCount); ++i) {
             const ParamInfo &p = paramTable()[std::size_t(i)];
             for (const int v : {p.min - 1, p.min, p.max, p.max + 1}) {
-                const QString file = fileWith(i, v);
-                const QByteArray json = jsonWith(i, v);
-                if (fileParams().test(std::size_t(i)) && !(file.isEmpty() && json.isEmpty()))
+                const QString file = fileParams().test(std::size_t(i)) ? fileWith(i, v) : QString();
+                const QByteArray json = fileParams().test(std::size_t(i)) ? jsonWith(i, v) : QByteArray();
+                if (!(file.isEmpty() && json.isEmpty()))
                     QTest::addRow("%s %d", p.label, v) << i << v << file << json;
             }
         }
