@@ -7,8 +7,10 @@
 #include "formfont.h"
 #include "parambinding.h"
 #include "paramfile.h"
+#include "recoveryfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
+#include "valuehistory.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +28,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     useFormFont(this);
     m_binding = std::make_unique<ParamBinding>(this);
+    setUpHistory();
 
     useResourceIconsWhereMissing();
 #ifndef Q_OS_WIN
@@ -62,12 +65,17 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 // Leaving with the port open closes it without a DIS notice.
-MainWindow::~MainWindow() { myCom->close(j3k::TxLink::Notice::Skip); }
+MainWindow::~MainWindow()
+{
+    myCom->close(j3k::TxLink::Notice::Skip);
+    // Before the widgets go: the end of a spin box's editing is no step.
+    delete m_history;
+}
 
 // Closed in UPDATE's pause, the window would leave the transmitter with an
-// S record and no G record (quitting the application ends every event loop,
-// the pause's too). The update runs to its end, pause and all; then the
-// window closes.
+// S record and no G record. The update runs to its end, pause and all; then
+// the window closes. Quitting the application asks the window to close
+// first, so it waits the same way.
 void MainWindow::closeEvent(QCloseEvent *e)
 {
     if (m_updatePending) {
@@ -75,11 +83,13 @@ void MainWindow::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    if (!confirmClose()) {
+    if (!m_stopSignal && !confirmClose()) {
         e->ignore();
         return;
     }
     saveSettings();
+    if (!m_keepRecovery)
+        m_recovery->remove();
     QMainWindow::closeEvent(e);
 }
 
@@ -102,6 +112,7 @@ void MainWindow::retranslate()
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
     retranslateReview();
+    retranslateHistory();
 }
 
 // The command bar's icons are loose files under images/ in the current
@@ -130,10 +141,10 @@ void MainWindow::load()
     m_fileFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
-    loadText(dlg.getContext());
+    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
 }
 
-bool MainWindow::loadText(const QString &text)
+bool MainWindow::loadText(const QString &text, const QString &step)
 {
     // A text that is not a parameter file, or holds a value a box cannot
     // show, would put nonsense or clamped values in the window; refuse it
@@ -148,7 +159,14 @@ bool MainWindow::loadText(const QString &text)
                      j3k::faultMessages(file.faults).join(u'\n'));
         return false;
     }
-    m_binding->write(file.params);
+    // Every value the records carry; VERSION, which none does, stays.
+    QList<int> set;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        if (j3k::recordParams().test(std::size_t(i)))
+            set << i;
+    }
+    m_history->apply(step, file.params, set);
+    m_recovery->setBaseline(m_binding->read());
     m_review->refresh();
     return true;
 }
@@ -157,7 +175,8 @@ void MainWindow::save()
 {
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
-    const QByteArray contents = j3k::paramFileBytes(m_binding->read());
+    const j3k::ParamSet params = m_binding->read();
+    const QByteArray contents = j3k::paramFileBytes(params);
     const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_fileFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qCDebug(lcFiles) << fileName;
@@ -167,6 +186,8 @@ void MainWindow::save()
     const QString failure = j3k::replaceSmallFile(fileName, contents);
     if (!failure.isEmpty())
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
+    else
+        m_recovery->setBaseline(params);
 }
 
 void MainWindow::refrushInfoLabel()

@@ -11,6 +11,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace ctl {
 
 namespace {
@@ -42,19 +46,33 @@ int labelWidth()
 
 }  // namespace
 
-void print(const QString &text)
+namespace {
+
+QString failedOutput;  // why the last failed write failed
+
+// Flushed at once: a full disk or a closed pipe shows here, not at exit.
+void put(FILE *stream, const QString &text)
 {
-    QTextStream out(stdout);
-    out << text << Qt::endl;
+    const QByteArray bytes = text.toLocal8Bit();
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) != std::size_t(bytes.size())
+        || std::fflush(stream) != 0)
+        failedOutput = QString::fromLocal8Bit(std::strerror(errno));
 }
 
+}  // namespace
+
+void print(const QString &text) { put(stdout, text + u'\n'); }
+
+// Each line its own "j3kctl: ", so every refused value reads as a message.
 void note(const QString &text)
 {
-    QTextStream err(stderr);
-    const QStringList lines = text.split(u'\n');
-    for (const QString &line : lines)
-        err << "j3kctl: " << line << Qt::endl;
+    QString lines;
+    for (const QString &line : text.split(u'\n'))
+        lines += QStringLiteral("j3kctl: ") + line + u'\n';
+    put(stderr, lines);
 }
+
+QString outputError() { return failedOutput; }
 
 int fail(const QString &text)
 {
@@ -62,7 +80,7 @@ int fail(const QString &text)
     return Failed;
 }
 
-Loaded load(const QString &path, Accept accept)
+Loaded load(const QString &path, Accept accept, Missing missing)
 {
     const j3k::SmallFileRead file = j3k::readSmallFile(path);
     if (!file.ok())
@@ -93,6 +111,13 @@ Loaded load(const QString &path, Accept accept)
         if (!fromJson.error.isEmpty())
             lines = fromJson.error.split(u'\n') + lines;
         return refused(lines);
+    }
+    if (missing == Missing::Refuse && !fromJson.missing.isEmpty()) {
+        return {{},
+                tr("%1: lacks %2 parameter(s): %3; expected every key j3kctl show --json lists, nothing sent")
+                    .arg(path)
+                    .arg(fromJson.missing.size())
+                    .arg(fromJson.missing.join(QLatin1String(", ")))};
     }
     for (const QString &key : fromJson.missing) {
         const int index = j3k::paramIndexOfKey(key);
