@@ -3,11 +3,14 @@
 // the frames READ brings back, port names, and the virtual transmitter.
 #include "frames.h"
 #include "paramfile.h"
+#include "paramjson.h"
+#include "paramtext.h"
 #include "portnames.h"
 #include "records.h"
 #include "testparams.h"
 #include "virtualtransmitter.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace j3k;
@@ -25,6 +28,40 @@ void inPieces(const QByteArray &stream, QRandomGenerator &rng, Take take)
         take(stream.mid(at, n));
         at += n;
     }
+}
+
+// The start values' file with parameter `i`'s field holding `v` as it
+// stands, unclamped; empty where the field has no room for it. The field is
+// where the files of the parameter's minimum and maximum differ.
+QString fileWith(int i, int v)
+{
+    const ParamInfo &p = paramTable()[std::size_t(i)];
+    ParamSet atMin, atMax;
+    atMin.set(i, p.min);
+    atMax.set(i, p.max);
+    const QString lo = QString::fromLatin1(paramFileBytes(atMin)), hi = QString::fromLatin1(paramFileBytes(atMax));
+    qsizetype first = 0, last = lo.size() - 1;
+    while (lo[first] == hi[first])
+        ++first;
+    while (lo[last] == hi[last])
+        --last;
+    const qsizetype width = last - first + 1;
+    const int n = v + lo.mid(first, width).toInt(nullptr, 16) - p.min;
+    if (n < 0 || n >= 1 << (4 * width))
+        return {};
+    return QString::fromLatin1(kStartFile).replace(first, width, QString::number(n, 16).rightJustified(width, u'0'));
+}
+
+// The start values' export with parameter `i` given as `v`; empty where no
+// text names it (an item a list does not have).
+QByteArray jsonWith(int i, int v)
+{
+    const bool combo = paramTable()[std::size_t(i)].kind == ParamKind::Combo;
+    if (combo && paramItems(i).value(v).isEmpty())
+        return {};
+    const QRegularExpression line(QStringLiteral("(\"%1\": )[^,\n]*").arg(paramKey(i)));
+    const QString value = combo ? u'"' + valueText(i, v) + u'"' : valueText(i, v);
+    return QString::fromUtf8(paramsToJson(ParamSet())).replace(line, QStringLiteral("\\1") + value).toUtf8();
 }
 
 }  // namespace
@@ -68,34 +105,12 @@ private Q_SLOTS:
                  QString(pos > 0 ? kStartS : kStartG).replace(std::abs(pos), text.size(), text));
     }
 
-    void recordsRoundTrip()
-    {
-        QRandomGenerator rng(11);
-        for (int round = 0; round < 300; ++round) {
-            const ParamSet source = randomParams(rng);
-            QString file = QString::fromLatin1(paramFileBytes(source));
-            for (QChar &c : file) {
-                if (round % 2 && c >= u'A' && c <= u'F')  // hex digits in lower case
-                    c = c.toLower();
-            }
-            const std::optional<ParamFileRecords> records = splitParamFile(file);
-            QVERIFY(records);
-            ParamSet target = randomParams(rng);
-            ParamSet expected = source;
-            expected.set(u"spinBox_46", target.value(u"spinBox_46"));  // in neither record
-            applyRecord(RecordId::S, records->s, target);
-            applyRecord(RecordId::G, records->g, target);
-            QCOMPARE(differences(target, expected), QString());
-        }
-    }
-
     // What LOAD accepts as a parameter file: anything else is refused whole.
     void paramFile_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
         const QString &s = kStartS, &g = kStartG;
-        QTest::newRow("records back to back") << s + g << true;
         QTest::newRow("CR LF between, text after") << s + "\r\n" + g + "\r\njunk" << true;
         QTest::newRow("one character short") << s + g.first(80) << false;
         QTest::newRow("two line breaks between") << s + "\n\n" + g << false;
@@ -108,6 +123,50 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         QCOMPARE(splitParamFile(text).has_value(), accepted);
+    }
+
+    // Every parameter a file carries, at each end of its range and one
+    // beyond, from a parameter file and from an export: what fits loads as
+    // it stands, what does not refuses the whole text and is named.
+    void rangeCheck_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("file");     // empty where the field has no room for the value
+        QTest::addColumn<QByteArray>("json");  // empty where no text names it
+        for (int i = 0; i < int(ParamCount); ++i) {
+            const ParamInfo &p = paramTable()[std::size_t(i)];
+            for (const int v : {p.min - 1, p.min, p.max, p.max + 1}) {
+                const QString file = fileParams().test(std::size_t(i)) ? fileWith(i, v) : QString();
+                const QByteArray json = fileParams().test(std::size_t(i)) ? jsonWith(i, v) : QByteArray();
+                if (!(file.isEmpty() && json.isEmpty()))
+                    QTest::addRow("%s %d", p.label, v) << i << v << file << json;
+            }
+        }
+    }
+    void rangeCheck()
+    {
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, json);
+        QList<FileParams> reads;
+        if (!file.isEmpty())
+            reads << paramsFromFileText(file);
+        if (const JsonParams read = paramsFromJson(json); !json.isEmpty())
+            reads << FileParams{read.params, read.error.isEmpty(), read.faults};
+        const ParamInfo &p = paramTable()[std::size_t(index)];
+        const bool fits = value >= p.min && value <= p.max;
+        const ParamSet expected = fits ? applied({}, {QStringLiteral("%1=%2").arg(p.name).arg(value)}) : ParamSet();
+        for (const FileParams &read : reads) {
+            QVERIFY(read.isParamFile);
+            QCOMPARE(differences(read.params, expected), QString());
+            QCOMPARE(read.faults.size(), fits ? 0 : 1);
+            if (!fits) {
+                QCOMPARE(std::pair(read.faults[0].index, read.faults[0].value), std::pair(index, value));
+                QVERIFY(read.faults[0].message.startsWith(paramLabel(index) + QStringLiteral(": ")));
+            }
+        }
     }
 
     // Frames as the transmitter sends them, written out by hand.

@@ -14,6 +14,10 @@
 #include <csignal>
 #include <cstdio>
 
+#include <sys/stat.h>
+
+#include <utility>
+
 using namespace j3k;
 
 namespace {
@@ -134,14 +138,39 @@ private Q_SLOTS:
         QCOMPARE(settingsOf(second), chosen);
     }
 
-    void goneportIsNotForced()
+    // A settings file the editor cannot trust is neither read (a FIFO would
+    // hang the start) nor written over; a value that does not parse or no
+    // longer applies (a port unplugged since) is its default.
+    void settingsFileLeftAlone_data()
     {
-        const QString gone = QStringLiteral("ttyGONE42");
-        QSettings().setValue(QStringLiteral("port/name"), gone);
-        MainWindow w;
-        QVERIFY(w.findChild<QComboBox *>(QStringLiteral("comboBoxComm"))->currentText() != gone);
-        QCOMPARE(itemsOf(child<QComboBox>(w, "comboBoxComm")).indexOf(gone), -1);
+        QTest::addColumn<QByteArray>("content");  // empty: a FIFO
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("FIFO") << QByteArray() << true;
+        QTest::newRow("over 64 KiB") << "[port]\ndtr=true\n" + QByteArray(64 * 1024, ';') << true;
+        QTest::newRow("values that do not apply") << QByteArray("[port]\ndtr=maybe\nname=ttyGONE42\n") << false;
     }
+    void settingsFileLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, kept);
+        const QString path = QSettings().fileName();
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (content.isEmpty())
+            m_fifo = path;
+        QVERIFY(content.isEmpty() ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                  : !writeFile(path, content).isEmpty());
+        {
+            MainWindow w;
+            QVERIFY(!child<QCheckBox>(w, "checkBoxDTR")->isChecked());
+            auto *port = child<QComboBox>(w, "comboBoxComm");
+            QVERIFY(!(itemsOf(port) << port->currentText()).contains(QStringLiteral("ttyGONE42")));
+            w.close();
+        }
+        if (kept)
+            QCOMPARE(QFileInfo(path).isFile() ? contentsOf(path) : QByteArray(), content);
+    }
+    void cleanup() { QFile::remove(std::exchange(m_fifo, QString())); }  // before init() reads it
 
     // The folder SAVE used is where the next run's SAVE and LOAD start.
     void folderComesBack()
@@ -265,6 +294,9 @@ private:
         QRandomGenerator rng(19);
         return applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
     }
+
+private:
+    QString m_fifo;  // a settings file that must go before the next test
 };
 
 QTEST_MAIN(tst_Desktop)

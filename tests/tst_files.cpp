@@ -44,14 +44,21 @@ private Q_SLOTS:
     void loadRefusesGarbage_data()
     {
         QTest::addColumn<QString>("content");  // null: OK without choosing a file
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("details");
         const QString start = kStartS + kStartG;
-        QTest::newRow("OK without a file") << QString();
-        QTest::newRow("one character short") << start.chopped(1);
+        QTest::newRow("OK without a file") << QString() << "文件格式不正确" << QString();
+        QTest::newRow("values out of range")
+            << QString(start).replace(9, 2, "FF").replace(81 + 54, 1, "9")
+            << "The file holds values outside their ranges; nothing was loaded."
+            << "SUB-TRIM CH1: 135 is outside -100…100\nD/R CH: item 9 is outside 0…3 (CH1, CH2, CH3, CH4)";
     }
 
     void loadRefusesGarbage()
     {
         QFETCH(QString, content);
+        QFETCH(QString, message);
+        QFETCH(QString, details);
         MainWindow w;
         const ParamSet before = opposite(ParamSet());
         ParamBinding(&w).write(before);
@@ -63,7 +70,8 @@ private Q_SLOTS:
         }
         script.then("DlgLoad", click("pushButtonOK")).then("QMessageBox", press(QMessageBox::Ok, &box));
         button(w, "pushButtonLoad")->click();
-        QCOMPARE(box.text, QStringLiteral("文件格式不正确"));
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.details, details);
         QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
     }
 

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QTreeWidget>
+#include <QtConcurrent>
 
 using namespace j3k;
 
@@ -53,23 +54,81 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QDir(RecoveryFile::folder()).removeRecursively(); }  // the backups' folder is in it
 
-    void backupsRotate()
+    // Rounds of one to three writers at once (the editor, j3kctl, a second
+    // editor), on a clock that now and then jumps back by up to a year,
+    // in a folder full of other programs' files, some named almost as
+    // backups. Every writer gets a file of its own, the newest write always
+    // survives, at most the number to keep remain, and nothing else is
+    // touched.
+    void backupsOnlyEverAdd()
     {
         QTemporaryDir dir;
-        BackupStore store(dir.path(), 2);
-        const QDateTime t0(QDate(2026, 12, 6), QTime(14, 3, 59));
-        const QList<ParamSet> sets{ParamSet(), opposite(ParamSet(), paramIndex(u"spinBox_46")),
-                                   applied(ParamSet(), {"spinBox_11=5"})};
-        for (int i = 0; i < sets.size(); ++i)
-            QVERIFY(store.add(sets[i], t0.addSecs(i)).ok());
-        const QStringList files = store.list();
-        QCOMPARE(files.size(), 2);  // the oldest went
-        QVERIFY(files[0].endsWith(QLatin1String("2026-12-06_14-04-01.txt")));
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[0]))) == sets[2]);
-        QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))) == sets[1]);
+        QRandomGenerator rng(21);
+        QDateTime clock(QDate(2026, 12, 6), QTime(14, 3, 59));
+        QStringList foreign{"0-my-notes.txt", "2026-13-06_14-04-00.txt"};
+        for (int k = 0; k < 40; ++k) {
+            QString name = clock.addSecs(rng.bounded(-9, 9)).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + ".txt";
+            name.insert(rng.bounded(int(name.size()) + 1), QChar(u'a' + rng.bounded(26)));
+            foreign << name;
+        }
+        for (const QString &name : foreign)
+            QVERIFY(!writeFile(dir.filePath(name), name.toUtf8()).isEmpty());
+
+        constexpr int keep = 4;
+        int written = 0;
+        for (int round = 0; round < 30; ++round) {
+            // Now and then the clock is off by up to a year, as on a board
+            // without a clock battery.
+            clock = clock.addSecs(rng.bounded(2, 4));
+            const bool wrong = rng.bounded(4) == 0;
+            const QDateTime when = wrong ? clock.addSecs(-rng.bounded(1, 366 * 86400)) : clock;
+            const int writers = rng.bounded(1, 4);
+            QList<ParamSet> sets;
+            for (int k = 0; k <= writers; ++k)
+                sets << applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
+            const auto write
+                = [&](int k) { return BackupStore(dir.path(), keep).add(sets.at(k), when.addSecs(k / writers)); };
+            QList<QFuture<BackupStore::Result>> running;
+            for (int k = 0; k < writers; ++k)
+                running << QtConcurrent::run(write, k);
+            QList<BackupStore::Result> results;
+            for (QFuture<BackupStore::Result> &r : running)
+                results << r.result();
+            results << write(writers);  // the newest, a second later
+            for (int k = 0; k <= writers; ++k) {
+                QVERIFY2(results[k].ok(), qPrintable(results[k].error));
+                // Named newest but for the rest, none of them may go.
+                if (!wrong || k == writers)
+                    QCOMPARE(paramsFromFileText(QString::fromLatin1(contentsOf(results[k].path))).params, sets[k]);
+            }
+            written += writers + 1;
+            QCOMPARE(BackupStore(dir.path(), keep).list().size(), std::min(keep, written));
+        }
+        for (const QString &name : foreign)
+            QCOMPARE(contentsOf(dir.filePath(name)), name.toUtf8());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                 foreign.size() + keep);  // nothing half-written
     }
 
 #ifdef J3K_HAVE_PTY
+    // A transmitter that sends frames nobody asked for (a stream, another
+    // program's READ) makes no backup; the READ the user asked for does.
+    void backupOnlyOfReadAskedFor()
+    {
+        PtyWire wire;
+        MainWindow w;
+        choosePort(w, wire.pty.slavePath());
+        button(w, "pushButtonOpen")->click();
+        const QByteArray answer = encodeFrames(ParamSet(), {});
+        wire.pty.write(answer + answer);
+        QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(2 * answer.size())));
+        connect(&wire.pty, &PtyPair::readyRead, &w,
+                [&] { wire.pty.write(wire.received.endsWith("RRR") ? answer : ""); });
+        QCOMPARE(BackupStore().list().size(), 0);
+        button(w, "pushButtonRead")->click();
+        QTRY_COMPARE(BackupStore().list().size(), 1);
+    }
+
     void marksThroughReadAndUpdate()
     {
         MainWindow w;

@@ -4,6 +4,7 @@
 #include "ptytransmitter.h"
 #include "stopsignals.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -12,6 +13,23 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A virtual transmitter: prints a serial port path to open in the editor (or give to j3kctl --port), "
+        "then answers READ and keeps what UPDATE sends, printing a line for every message. Ctrl+C quits."));
+    const QCommandLineOption help = parser.addHelpOption();
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString why = parser.errorText().isEmpty()
+                                ? QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first())
+                                : parser.errorText();
+        err << "txsim: " << why << Qt::endl << parser.helpText();
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        return 0;
+    }
 
     PtyTransmitter transmitter;
     if (!transmitter.isOpen()) {

@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+55"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -110,12 +110,17 @@
         <translation>An UPDATE would change %1 values:</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>not a parameter file</source>
         <translation>not a parameter file</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>values out of range</source>
+        <translation>values out of range</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>1 parameter</source>
         <translation>1 parameter</translation>
     </message>
@@ -130,7 +135,7 @@
         <translation>Compare with a parameter file</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+48"/>
         <source>LOAD backup %1</source>
         <translation>LOAD backup %1</translation>
     </message>
@@ -877,11 +882,10 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-37"/>
-        <location line="+5"/>
-        <location line="+29"/>
-        <location filename="../src/app/mainwindow.cpp" line="+41"/>
-        <location line="+28"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+8"/>
+        <location filename="../src/app/mainwindow.cpp" line="+42"/>
+        <location line="+4"/>
+        <location line="+30"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
         <location line="+125"/>
@@ -889,37 +893,43 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+34"/>
+        <location line="-50"/>
+        <location line="+39"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-28"/>
+        <location line="-34"/>
+        <location filename="../src/app/mainwindow.cpp" line="-34"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+20"/>
+        <location line="+4"/>
+        <location filename="../src/app/mainwindow.cpp" line="+4"/>
+        <source>The file holds values outside their ranges; nothing was loaded.</source>
+        <translation>The file holds values outside their ranges; nothing was loaded.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mainwindow.cpp" line="+22"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-10"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-14"/>
         <location filename="../src/app/mainwindow.cpp" line="+1"/>
         <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-30"/>
+        <location filename="../src/app/mainwindow.cpp" line="-37"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+44"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
@@ -1194,17 +1204,7 @@
 %1</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <source>no backup written</source>
-        <translation>no backup written</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The backup of this READ could not be written in %1: %2</source>
-        <translation>The backup of this READ could not be written in %1: %2</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+32"/>
         <source>UPDATE confirmed: every value written came back</source>
         <translation>UPDATE confirmed: every value written came back</translation>
     </message>
@@ -1214,7 +1214,17 @@
         <translation>UPDATE did not take every value</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+14"/>
+        <source>no backup written: %1</source>
+        <translation>no backup written: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup of this READ could not be written: %1</source>
+        <translation>The backup of this READ could not be written: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>UPDATE did not take:</source>
         <translation>UPDATE did not take:</translation>
     </message>
@@ -1288,9 +1298,45 @@
     </message>
 </context>
 <context>
+    <name>j3k::BackupStore</name>
+    <message>
+        <location filename="../src/core/backups.cpp" line="+143"/>
+        <source>cannot make the folder %1: %2</source>
+        <translation>cannot make the folder %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot list %1: %2</source>
+        <translation>cannot list %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::RangeCheck</name>
+    <message>
+        <location filename="../src/core/rangecheck.cpp" line="+16"/>
+        <source>%1: item %2 is outside %3…%4 (%5)</source>
+        <translation>%1: item %2 is outside %3…%4 (%5)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: %2 is outside %3…%4</source>
+        <translation>%1: %2 is outside %3…%4</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
         <location filename="../src/link/txlink.cpp" line="+65"/>
+        <source>Another program has this port open: close the port there, or quit that program.</source>
+        <translation>Another program has this port open: close the port there, or quit that program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
@@ -1303,7 +1349,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+22"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

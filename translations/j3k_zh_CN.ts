@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+55"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
@@ -110,12 +110,17 @@
         <translation>UPDATE 将改变 %1 个值：</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>not a parameter file</source>
         <translation>不是参数文件</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>values out of range</source>
+        <translation>数值超出范围</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>1 parameter</source>
         <translation>1 个参数</translation>
     </message>
@@ -130,7 +135,7 @@
         <translation>与参数文件比较</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+48"/>
         <source>LOAD backup %1</source>
         <translation>LOAD 备份 %1</translation>
     </message>
@@ -877,11 +882,10 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-37"/>
-        <location line="+5"/>
-        <location line="+29"/>
-        <location filename="../src/app/mainwindow.cpp" line="+41"/>
-        <location line="+28"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+8"/>
+        <location filename="../src/app/mainwindow.cpp" line="+42"/>
+        <location line="+4"/>
+        <location line="+30"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
         <location line="+125"/>
@@ -889,37 +893,43 @@
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+34"/>
+        <location line="-50"/>
+        <location line="+39"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-28"/>
+        <location line="-34"/>
+        <location filename="../src/app/mainwindow.cpp" line="-34"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+20"/>
+        <location line="+4"/>
+        <location filename="../src/app/mainwindow.cpp" line="+4"/>
+        <source>The file holds values outside their ranges; nothing was loaded.</source>
+        <translation>文件中有超出范围的数值，未加载任何内容。</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mainwindow.cpp" line="+22"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-10"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-14"/>
         <location filename="../src/app/mainwindow.cpp" line="+1"/>
         <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
         <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-30"/>
+        <location filename="../src/app/mainwindow.cpp" line="-37"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+44"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
@@ -1194,17 +1204,7 @@
 %1</translation>
     </message>
     <message>
-        <location line="+31"/>
-        <source>no backup written</source>
-        <translation>未写入备份</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The backup of this READ could not be written in %1: %2</source>
-        <translation>本次 READ 的备份无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+32"/>
         <source>UPDATE confirmed: every value written came back</source>
         <translation>UPDATE 已确认：写入的每个值都已读回</translation>
     </message>
@@ -1214,7 +1214,17 @@
         <translation>UPDATE 未能写入全部值</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+14"/>
+        <source>no backup written: %1</source>
+        <translation>未写入备份：%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup of this READ could not be written: %1</source>
+        <translation>本次 READ 的备份无法写入：%1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>UPDATE did not take:</source>
         <translation>UPDATE 未生效：</translation>
     </message>
@@ -1288,9 +1298,45 @@
     </message>
 </context>
 <context>
+    <name>j3k::BackupStore</name>
+    <message>
+        <location filename="../src/core/backups.cpp" line="+143"/>
+        <source>cannot make the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cannot list %1: %2</source>
+        <translation>无法列出 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::RangeCheck</name>
+    <message>
+        <location filename="../src/core/rangecheck.cpp" line="+16"/>
+        <source>%1: item %2 is outside %3…%4 (%5)</source>
+        <translation>%1：选项 %2 超出 %3…%4（%5）</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: %2 is outside %3…%4</source>
+        <translation>%1：%2 超出 %3…%4</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
         <location filename="../src/link/txlink.cpp" line="+65"/>
+        <source>Another program has this port open: close the port there, or quit that program.</source>
+        <translation>另一个程序已打开此串口：请在那里关闭串口，或退出那个程序。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
@@ -1303,7 +1349,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+22"/>
+        <location filename="../src/app/main.cpp" line="+21"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>

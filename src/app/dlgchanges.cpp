@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dlgchanges.h"
 
-#include "smallfile.h"
-
 #include "mainwindow.h"
+#include "paramfile.h"
 #include "paramtext.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
@@ -25,15 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A file's text, or nothing when it cannot be read; read as LOAD reads.
-std::optional<QString> fileText(const QString &path)
-{
-    const j3k::SmallFileRead file = j3k::readSmallFile(path);
-    if (!file.ok())
-        return std::nullopt;
-    return QString::fromLatin1(file.bytes);
-}
 
 QTreeWidget *table(const QStringList &headers, const char *name)
 {
@@ -172,11 +162,14 @@ void DlgChanges::showBackups()
     for (const QString &path : paths) {
         const QString stem = QFileInfo(path).completeBaseName();
         const QDateTime when = QDateTime::fromString(stem.left(19), QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-        const std::optional<QString> text = fileText(path);
-        const std::optional<j3k::ParamSet> params = text ? j3k::paramsFromFileText(*text, editor) : std::nullopt;
-        QString differs = tr("not a parameter file");
-        if (params) {
-            const auto n = j3k::compareParams(*params, editor, j3k::recordParams()).size();
+        const j3k::SmallFileRead file = j3k::readSmallFile(path);
+        const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), editor);
+        QString differs = !file.ok()            ? file.error
+                          : !params.isParamFile ? tr("not a parameter file")
+                          : !params.ok()        ? tr("values out of range")
+                                                : QString();
+        if (params.ok()) {
+            const auto n = j3k::compareParams(params.params, editor, j3k::recordParams()).size();
             differs = n == 1 ? tr("1 parameter") : tr("%1 parameters").arg(n);
         }
         // Digits only, as in the file's name: no month name in the system's
@@ -195,17 +188,22 @@ void DlgChanges::compareWithFile()
                                                       MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     if (path.isEmpty())
         return;
-    const std::optional<QString> text = fileText(path);
-    if (!text) {
-        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("不能读取指定的文件"));
+    const j3k::SmallFileRead file = j3k::readSmallFile(path);
+    if (!file.ok()) {
+        critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    const std::optional<j3k::ParamSet> params = j3k::paramsFromFileText(*text, m_review.editor());
-    if (!params) {
-        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("文件格式不正确"));
+    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), m_review.editor());
+    if (!params.isParamFile) {
+        critical(MainWindow::tr("文件格式不正确"));
         return;
     }
-    m_file = params;
+    if (!params.ok()) {
+        critical(MainWindow::tr("The file holds values outside their ranges; nothing was loaded."),
+                 j3k::faultMessages(params.faults).join(u'\n'));
+        return;
+    }
+    m_file = params.params;
     m_fileName = QDir::toNativeSeparators(path);
     showRows();
 }
@@ -229,13 +227,20 @@ void DlgChanges::loadBackup()
     if (chosen.isEmpty())
         return;
     const QString path = chosen.first()->data(0, Qt::UserRole).toString();
-    const std::optional<QString> text = fileText(path);
-    if (!text) {
-        QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("不能读取指定的文件"));
+    const j3k::SmallFileRead file = j3k::readSmallFile(path);
+    if (!file.ok()) {
+        critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    if (m_load(*text, tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()))) {
+    if (m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()))) {
         showRows();
         showBackups();
     }
+}
+
+void DlgChanges::critical(const QString &text, const QString &details)
+{
+    QMessageBox box(QMessageBox::Critical, MainWindow::tr("错误"), text, QMessageBox::Ok, this);
+    box.setInformativeText(details);
+    box.exec();
 }

@@ -38,6 +38,7 @@ private:
     void loadBackup();
     void showRows();
     void showBackups();
+    void critical(const QString &text, const QString &details = {});
 
     TransmitterReview &m_review;
     Loader m_load;

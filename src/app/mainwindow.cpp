@@ -169,19 +169,26 @@ void MainWindow::load()
 
 bool MainWindow::loadText(const QString &text, const QString &step)
 {
-    // A text that is not a parameter file would decode to nonsense in every
-    // widget; refuse it whole rather than load part of it.
-    const std::optional<j3k::ParamFileRecords> records = j3k::splitParamFile(text);
-    if (!records) {
+    // A text that is not a parameter file, or holds a value a box cannot
+    // show, would put nonsense or clamped values in the window; refuse it
+    // whole rather than load part of it.
+    const j3k::FileParams file = j3k::paramsFromFileText(text, m_binding->read());
+    if (!file.isParamFile) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
     }
-    // Only the widgets the records set: a combo box whose index was refused
-    // is left exactly as it was.
-    j3k::ParamSet params = m_binding->read();
-    const QList<int> set = j3k::applyRecord(j3k::RecordId::S, records->s, params)
-                           + j3k::applyRecord(j3k::RecordId::G, records->g, params);
-    m_history->apply(step, params, set);
+    if (!file.ok()) {
+        showCritical(tr("错误"), tr("The file holds values outside their ranges; nothing was loaded."),
+                     j3k::faultMessages(file.faults).join(u'\n'));
+        return false;
+    }
+    // Every value the records carry; VERSION, which none does, stays.
+    QList<int> set;
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        if (j3k::recordParams().test(std::size_t(i)))
+            set << i;
+    }
+    m_history->apply(step, file.params, set);
     m_recovery->setBaseline(m_binding->read());
     m_review->refresh();
     return true;

@@ -138,6 +138,7 @@ private:
     QTimer *m_portPoll = nullptr;
     QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
     std::optional<QStringList> m_systemPorts;           // what the port list was last filled from
+    bool m_settingsUsable = true;                       // false: the settings file is not one to read or write over
     QString m_rememberedPort;                           // the last run's port, chosen once the ports are known
 
     QString m_fileFolder = QStringLiteral("./");  // where SAVE and LOAD start: the folder either used last

@@ -45,8 +45,7 @@ QString deviceFor(const QString &portText)
 {
     if (kWindowsNaming)
         return j3k::windowsDeviceName(portText).value_or(QString());
-    // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
-    return portText;
+    return j3k::unixPortDevice(portText);
 }
 
 #ifdef J3K_HAVE_PTY

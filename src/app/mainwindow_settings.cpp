@@ -4,10 +4,14 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "filelog.h"
+
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -19,12 +23,61 @@ std::vector<std::pair<const char *, QComboBox *>> lineBoxes(const Ui::MainWindow
             {"port/parity", ui.comboBoxParity},    {"port/flowControl", ui.comboBoxFlowCtrl}};
 }
 
+// The file QSettings keeps the settings in; empty where they are no file
+// (the Windows registry, the preferences system of macOS).
+QString settingsFile()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString org = QCoreApplication::organizationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+           + (org.isEmpty() ? QStringLiteral("Unknown Organization") : org) + u'/' + QCoreApplication::applicationName()
+           + QStringLiteral(".conf");
+#else
+    return {};
+#endif
+}
+
+// Settings are a few hundred bytes. QSettings would read a FIFO until a
+// writer came (forever, before the window shows), a huge file whole, and
+// write either back over on closing: such a file is left alone.
+bool settingsFileUsable()
+{
+    const QString path = settingsFile();
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return true;
+    if (!info.isFile()) {
+        qCWarning(lcFiles) << "settings not read, and not written on closing:" << path << "is not a regular file";
+        return false;
+    }
+    constexpr qint64 maxBytes = 64 * 1024;
+    if (info.size() > maxBytes) {
+        qCWarning(lcFiles) << "settings not read, and not written on closing:" << path << "is" << info.size()
+                           << "bytes long, over" << maxBytes;
+        return false;
+    }
+    return true;
+}
+
+// A value that is no true or false (dtr=maybe) is no setting at all.
+bool flag(const QSettings &settings, const QString &key, bool fallback)
+{
+    const QVariant v = settings.value(key);
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    const QString text = v.toString();
+    return text == QLatin1String("true") ? true : text == QLatin1String("false") ? false : fallback;
+}
+
 }  // namespace
 
 // A first run keeps the form's start values. A remembered text that is no
 // longer in its list (a port unplugged since) is passed over, not added.
 void MainWindow::restoreSettings()
 {
+    m_settingsUsable = settingsFileUsable();
+    if (!m_settingsUsable)
+        return;
     const QSettings settings;
     // The system's ports join the list a moment after start; this one is
     // chosen then, if it is among them.
@@ -34,17 +87,21 @@ void MainWindow::restoreSettings()
         if (index >= 0)
             box->setCurrentIndex(index);
     }
-    ui->checkBoxDTR->setChecked(settings.value(QStringLiteral("port/dtr"), ui->checkBoxDTR->isChecked()).toBool());
-    ui->checkBoxRTS->setChecked(settings.value(QStringLiteral("port/rts"), ui->checkBoxRTS->isChecked()).toBool());
+    ui->checkBoxDTR->setChecked(flag(settings, QStringLiteral("port/dtr"), ui->checkBoxDTR->isChecked()));
+    ui->checkBoxRTS->setChecked(flag(settings, QStringLiteral("port/rts"), ui->checkBoxRTS->isChecked()));
     // Not onto a screen that has gone since.
-    const QPoint position = settings.value(QStringLiteral("window/position")).toPoint();
-    if (settings.contains(QStringLiteral("window/position")) && QGuiApplication::screenAt(position))
-        move(position);
-    m_fileFolder = settings.value(QStringLiteral("folders/files"), m_fileFolder).toString();
+    const QVariant position = settings.value(QStringLiteral("window/position"));
+    if (position.typeId() == QMetaType::QPoint && QGuiApplication::screenAt(position.toPoint()))
+        move(position.toPoint());
+    const QVariant folder = settings.value(QStringLiteral("folders/files"));
+    if (folder.typeId() == QMetaType::QString && !folder.toString().isEmpty())
+        m_fileFolder = folder.toString();
 }
 
 void MainWindow::saveSettings()
 {
+    if (!m_settingsUsable)
+        return;
     QSettings settings;
     for (const auto &[key, box] : lineBoxes(*ui))
         settings.setValue(QLatin1String(key), box->currentText());

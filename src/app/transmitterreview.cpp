@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
+#include <utility>
+
 using j3k::ParamSet;
 using Mark = j3k::TransmitterState::Mark;
 
@@ -150,8 +152,8 @@ void TransmitterReview::framesApplied(const ParamSet &params, const QList<int> &
 void TransmitterReview::updateSent(const QString &sRecord, const QString &gRecord)
 {
     // What went out on the line, read back from the records themselves.
-    if (const std::optional<ParamSet> sent = j3k::paramsFromFileText(sRecord + gRecord, editor()))
-        m_state.noteWritten(*sent);
+    if (const j3k::FileParams sent = j3k::paramsFromFileText(sRecord + gRecord, editor()); sent.ok())
+        m_state.noteWritten(sent.params);
     m_note.clear();
     m_noteDetail.clear();
     refresh();
@@ -162,12 +164,7 @@ void TransmitterReview::updateSent(const QString &sRecord, const QString &gRecor
 void TransmitterReview::completeRead()
 {
     QStringList notes;
-    const j3k::BackupStore::Result saved = m_backups.add(m_state.reportedSet(editor()));
-    if (!saved.ok()) {
-        notes << tr("no backup written");
-        m_noteDetail = tr("The backup of this READ could not be written in %1: %2")
-                           .arg(QDir::toNativeSeparators(m_backups.folder()), saved.error);
-    }
+    backUp(notes);
     if (const std::optional<QList<j3k::ParamChange>> notTaken = m_state.confirmWritten()) {
         if (notTaken->isEmpty()) {
             notes << tr("UPDATE confirmed: every value written came back");
@@ -178,6 +175,17 @@ void TransmitterReview::completeRead()
         }
     }
     m_note = notes.join(QLatin1String("; "));
+}
+
+// Called only for a READ the user asked for, so frames nobody asked for,
+// however many, never push the backups of real READs out.
+void TransmitterReview::backUp(QStringList &notes)
+{
+    const j3k::BackupStore::Result saved = m_backups.add(m_state.reportedSet(editor()));
+    if (!saved.ok()) {
+        notes << tr("no backup written: %1").arg(saved.reason);
+        m_noteDetail = tr("The backup of this READ could not be written: %1").arg(saved.error);
+    }
 }
 
 void TransmitterReview::showNotTaken(const QList<j3k::ParamChange> &notTaken)

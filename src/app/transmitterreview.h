@@ -62,6 +62,7 @@ public:
 
 private:
     void completeRead();
+    void backUp(QStringList &notes);
     void endRead();
     void showNotTaken(const QList<j3k::ParamChange> &notTaken);
     void markWidget(int index, j3k::TransmitterState::Mark mark, const QString &tip);

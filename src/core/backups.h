@@ -14,6 +14,12 @@ namespace j3k {
 // Keeps what the transmitter held, one parameter file per distinct READ, so
 // a user can get back the settings of before an UPDATE. The files are in the
 // format SAVE writes, so LOAD reads them too.
+//
+// The folder is shared: by the editor and j3kctl, by two editors, and with
+// whatever else a user puts there. So backups are only ever added: a file is
+// created only where none exists, and only files named as backups
+// ("2026-12-06_14-03-59.txt", "2026-12-06_14-03-59-2.txt") are counted or
+// removed.
 class BackupStore
 {
 public:
@@ -26,30 +32,34 @@ public:
     QString folder() const { return m_folder; }
 
     // What add() did: the file written (empty when the newest backup
-    // already holds these values), or why nothing could be written.
+    // already holds these values), or the system's reason nothing could be.
     struct Result {
         QString path;
-        QString error;
+        QString error;   // what failed, where, and why
+        QString reason;  // why alone, in the system's words
         bool ok() const { return error.isEmpty(); }
     };
 
-    // Writes `params` as a new backup named for `when`
-    // ("2026-12-06_14-03-59.txt") unless the newest one holds the same
-    // values (VERSION, which no file carries, aside), then
-    // removes the oldest beyond the number to keep.
+    // Writes `params` as a new backup named for `when` unless the newest one
+    // holds the same values (VERSION, which no file carries, aside). A name
+    // taken already, by another writer in the same second, gets the next
+    // free "-2", "-3"... Then removes the oldest backups beyond the number to
+    // keep, by the times in their names, but never the one just written,
+    // whatever the clock said. Call it for a READ that was asked for and
+    // completed, never for frames nobody asked for.
     Result add(const ParamSet &params, const QDateTime &when = QDateTime::currentDateTime());
 
-    // The backup files' full paths, newest first.
+    // The backup files' full paths, newest first by the time in their
+    // names; other files in the folder are not listed.
     QStringList list() const;
+
+    // Whether `fileName` (without folder) is named as a backup, and its
+    // place in time order: the time in the name, then the clash number.
+    static std::optional<std::pair<QDateTime, int>> backupTime(const QString &fileName);
 
 private:
     QString m_folder;
     int m_keep;
 };
-
-// The parameters of a parameter file's text laid over `base` (the records
-// carry every parameter but VERSION), or nothing when the text is not a
-// parameter file.
-std::optional<ParamSet> paramsFromFileText(QStringView text, const ParamSet &base = ParamSet());
 
 }  // namespace j3k

@@ -22,4 +22,18 @@ std::optional<ParamFileRecords> splitParamFile(QStringView text)
     return ParamFileRecords{s.toString(), g.toString()};
 }
 
+FileParams paramsFromFileText(QStringView text, const ParamSet &base)
+{
+    FileParams out{base, false, {}};
+    const std::optional<ParamFileRecords> records = splitParamFile(text);
+    if (!records)
+        return out;
+    out.isParamFile = true;
+    const RawValues values = decodeRecord(RecordId::S, records->s) + decodeRecord(RecordId::G, records->g);
+    out.faults = checkRanges(values);
+    if (out.faults.isEmpty())
+        applyRawValues(values, out.params);
+    return out;
+}
+
 }  // namespace j3k

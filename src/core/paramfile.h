@@ -2,6 +2,7 @@
 #pragma once
 
 #include "paramset.h"
+#include "rangecheck.h"
 #include "records.h"
 
 #include <QByteArray>
@@ -30,5 +31,20 @@ QByteArray paramFileBytes(const ParamSet &params);
 // record is ignored. Everything else must be a well-formed S record followed
 // by a well-formed G record, so a damaged file never reaches the editor.
 std::optional<ParamFileRecords> splitParamFile(QStringView text);
+
+// A parameter file's text as LOAD, a dropped file, a backup, a comparison
+// and j3kctl all read it.
+struct FileParams {
+    ParamSet params;           // the file's values laid over the base; whole only when ok()
+    bool isParamFile = false;  // false: the text is no parameter file at all
+    QList<RangeFault> faults;  // values outside their ranges; any of them refuses the file
+    bool ok() const { return isParamFile && faults.isEmpty(); }
+};
+
+// The parameters of a parameter file's text laid over `base` (the records
+// carry every parameter but VERSION). A file that is not one, or that holds
+// any value its parameter cannot take, gives `base` unchanged with the
+// reason, so nothing of it reaches the editor.
+FileParams paramsFromFileText(QStringView text, const ParamSet &base = ParamSet());
 
 }  // namespace j3k

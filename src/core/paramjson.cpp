@@ -63,6 +63,14 @@ QByteArray paramsToJson(const ParamSet &params, const ParamMask &which)
         .toUtf8();
 }
 
+// Editors on Windows like to start a UTF-8 file with a byte-order mark.
+// QJsonDocument reads past it, and so must this first look.
+bool looksLikeJson(const QByteArray &bytes)
+{
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    return text.trimmed().startsWith('{');
+}
+
 JsonParams paramsFromJson(const QByteArray &json)
 {
     JsonParams out;
@@ -87,6 +95,8 @@ JsonParams paramsFromJson(const QByteArray &json)
         return out;
     }
     const QJsonObject given = parameters.toObject();
+    RawValues values;
+    QStringList wrong;
     for (auto it = given.begin(); it != given.end(); ++it) {
         const int index = paramIndexOfKey(it.key());
         if (index < 0) {
@@ -100,12 +110,19 @@ JsonParams paramsFromJson(const QByteArray &json)
         const std::optional<int> value = parseValueText(index, valueAsText(it.value()));
         if (!value) {
             const QByteArray shown = QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact);
-            out.error = tr("\"%1\" is %2; expected %3")
-                            .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), allowedValues(index));
-            return out;
+            wrong << tr("\"%1\" is %2; expected %3")
+                         .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), allowedValues(index));
+            continue;
         }
-        out.params.set(index, *value);
+        values.append({index, *value});
     }
+    // Every value is looked at before the text is refused, so one message
+    // names them all.
+    out.error = wrong.join(u'\n');
+    out.faults = checkRanges(values);
+    if (!out.ok())
+        return out;
+    applyRawValues(values, out.params);
     for (int i = 0; i < int(ParamCount); ++i) {
         if (fileParams().test(std::size_t(i)) && !given.contains(paramKey(i)))
             out.missing << paramKey(i);

@@ -3,6 +3,7 @@
 
 #include "paramdiff.h"
 #include "paramset.h"
+#include "rangecheck.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,15 +26,21 @@ ParamMask fileParams();
 QByteArray paramsToJson(const ParamSet &params, const ParamMask &which = fileParams());
 
 struct JsonParams {
-    ParamSet params;      // start values for every key not given
-    QStringList missing;  // keys of fileParams() the text did not give
-    QString error;        // why the text was refused; names the line or key
-    bool ok() const { return error.isEmpty(); }
+    ParamSet params;           // start values for every key not given
+    QStringList missing;       // keys of fileParams() the text did not give
+    QString error;             // why the text was refused; names the line or the keys, one line each
+    QList<RangeFault> faults;  // values outside their parameters' ranges; any refuses the text
+    bool ok() const { return error.isEmpty() && faults.isEmpty(); }
 };
 
-// An export read back. Every key must be one of fileParams() and every value
-// one the parameter can hold exactly (no clamping, no rounding); the first
-// that is not refuses the whole text.
+// Whether a file's bytes are meant as an export rather than a parameter
+// file; a UTF-8 byte-order mark may come first.
+bool looksLikeJson(const QByteArray &bytes);
+
+// An export read back, a UTF-8 byte-order mark allowed before it. Every key
+// must be one of fileParams() and every value one the parameter can hold
+// exactly (no clamping, no rounding); any that is not refuses the whole
+// text, and every such value is named.
 JsonParams paramsFromJson(const QByteArray &json);
 
 }  // namespace j3k

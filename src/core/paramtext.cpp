@@ -72,17 +72,17 @@ std::optional<int> parseValueText(int index, QStringView text)
         break;
     case ParamKind::Alarm: {
         // Tenths only: "11.15" names no value the transmitter can hold.
-        static const QRegularExpression tenths(QStringLiteral("^(\\d{1,2})(?:\\.(\\d))?$"));
+        static const QRegularExpression tenths(QStringLiteral("^(-?)(\\d{1,3})(?:\\.(\\d))?$"));
         const QRegularExpressionMatch m = tenths.match(t);
         ok = m.hasMatch();
-        value = m.captured(1).toInt() * 10 + m.captured(2).toInt();
+        value = (m.captured(2).toInt() * 10 + m.captured(3).toInt()) * (m.captured(1).isEmpty() ? 1 : -1);
         break;
     }
     case ParamKind::Spin:
         value = t.toInt(&ok);
         break;
     }
-    if (!ok || value < p.min || value > p.max)
+    if (!ok)
         return std::nullopt;
     return value;
 }

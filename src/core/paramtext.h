@@ -31,8 +31,9 @@ QStringList paramItems(int index);
 QString valueText(int index, int value);
 
 // What valueText() gives, read back: nothing unless the text names a value
-// within the parameter's range exactly (no clamping, no rounding). Item
-// texts are matched without regard to case.
+// of the parameter's kind exactly (a whole number, volts in tenths, one of
+// the item texts in any case; no rounding). The range is left to
+// checkRanges(), so a value too large is named as such.
 std::optional<int> parseValueText(int index, QStringView text);
 
 // The values a parameter accepts, for messages: "-100..100", "0.0..23.9",

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portnames.h"
 
+#include <QFileInfo>
+
 namespace j3k {
 
 QStringList listedPortNames(const QStringList &systemNames, bool windowsNaming)
@@ -23,6 +25,14 @@ std::optional<QString> windowsDeviceName(const QString &portText)
     if (!ok)
         return std::nullopt;
     return (n > 9 ? QStringLiteral("\\\\.\\COM") : QStringLiteral("COM")) + rest;
+}
+
+QString unixPortDevice(const QString &portText)
+{
+    if (portText.isEmpty() || portText.startsWith(u'/'))
+        return portText;
+    const QFileInfo here(portText);
+    return here.exists() || here.isSymLink() ? here.absoluteFilePath() : portText;
 }
 
 QString pluggedInPort(const QStringList &before, const QStringList &now)

@@ -21,6 +21,13 @@ QStringList listedPortNames(const QStringList &systemNames, bool windowsNaming);
 // after its first three characters is not a decimal number.
 std::optional<QString> windowsDeviceName(const QString &portText);
 
+// What to hand QSerialPort for a port text outside Windows. QSerialPort
+// looks up every name without a leading '/' under /dev, so a path relative
+// to the current folder ("fifo1", "./pty", "dev/ttyX") would open some
+// other device or none; a text naming something in the current folder is
+// made that absolute path. A system name (ttyUSB0) is left to the lookup.
+QString unixPortDevice(const QString &portText);
+
 // The port that came with an adapter plugged in between two looks at the
 // system's ports: the first one in `now` that `before` did not have; empty
 // when none came.

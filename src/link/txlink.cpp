@@ -57,8 +57,12 @@ QString permissionHint(const QString &name, QSerialPort::SerialPortError error)
 #else
     // QSerialPort takes a name under /dev (ttyUSB0) and a full path alike.
     const QFileInfo file(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
-    if (error != QSerialPort::PermissionError || !file.exists() || (file.isReadable() && file.isWritable()))
+    if (error != QSerialPort::PermissionError || !file.exists())
         return {};
+    // Refused though we may open it: the port's lock, or its exclusive use,
+    // is another program's.
+    if (file.isReadable() && file.isWritable())
+        return TxLink::tr("Another program has this port open: close the port there, or quit that program.");
     QString group = deviceGroup(file.absoluteFilePath());
     if (group.isEmpty())
         group = QStringLiteral("dialout");

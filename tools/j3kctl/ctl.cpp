@@ -63,7 +63,14 @@ void put(FILE *stream, const QString &text)
 
 void print(const QString &text) { put(stdout, text + u'\n'); }
 
-void note(const QString &text) { put(stderr, QStringLiteral("j3kctl: ") + text + u'\n'); }
+// Each line its own "j3kctl: ", so every refused value reads as a message.
+void note(const QString &text)
+{
+    QString lines;
+    for (const QString &line : text.split(u'\n'))
+        lines += QStringLiteral("j3kctl: ") + line + u'\n';
+    put(stderr, lines);
+}
 
 QString outputError() { return failedOutput; }
 
@@ -78,21 +85,33 @@ Loaded load(const QString &path, Accept accept, Missing missing)
     const j3k::SmallFileRead file = j3k::readSmallFile(path);
     if (!file.ok())
         return {{}, tr("%1: %2").arg(path, file.error)};
-    const bool json = file.bytes.trimmed().startsWith('{');
+    const bool json = j3k::looksLikeJson(file.bytes);
     if (json && accept == Accept::ParamFile)
         return {{}, tr("%1: is a JSON export; expected a parameter file (j3kctl import makes one)").arg(path)};
     if (!json && accept == Accept::Json)
         return {{}, tr("%1: expected a JSON export (j3kctl show --json makes one)").arg(path)};
+    // Each value that is refused gets a line of its own naming the file.
+    const auto refused = [&path](QStringList lines) {
+        for (QString &line : lines)
+            line = tr("%1: %2").arg(path, line);
+        return Loaded{{}, lines.join(u'\n')};
+    };
     if (!json) {
         const QString text = QString::fromLatin1(file.bytes);
-        const std::optional<j3k::ParamSet> params = j3k::paramsFromFileText(text);
-        if (!params)
+        const j3k::FileParams params = j3k::paramsFromFileText(text);
+        if (!params.isParamFile)
             return {{}, tr("%1: %2").arg(path, whyNotParamFile(text))};
-        return {*params, {}};
+        if (!params.ok())
+            return refused(j3k::faultMessages(params.faults));
+        return {params.params, {}};
     }
     const j3k::JsonParams fromJson = j3k::paramsFromJson(file.bytes);
-    if (!fromJson.ok())
-        return {{}, tr("%1: %2").arg(path, fromJson.error)};
+    if (!fromJson.ok()) {
+        QStringList lines = j3k::faultMessages(fromJson.faults);
+        if (!fromJson.error.isEmpty())
+            lines = fromJson.error.split(u'\n') + lines;
+        return refused(lines);
+    }
     if (missing == Missing::Refuse && !fromJson.missing.isEmpty()) {
         return {{},
                 tr("%1: lacks %2 parameter(s): %3; expected every key j3kctl show --json lists, nothing sent")

@@ -4,6 +4,7 @@
 
 #include "paramjson.h"
 #include "paramtext.h"
+#include "rangecheck.h"
 
 namespace ctl {
 
@@ -48,6 +49,7 @@ int set(const QCommandLineParser &parser)
     if (!in.error.isEmpty())
         return fail(in.error);
     // Every assignment is checked before anything is written.
+    j3k::RawValues values;
     for (const QString &assignment : args.mid(1)) {
         const qsizetype eq = assignment.indexOf(u'=');
         const QString key = assignment.left(eq);
@@ -59,8 +61,11 @@ int set(const QCommandLineParser &parser)
         const std::optional<int> value = j3k::parseValueText(index, QStringView(assignment).sliced(eq + 1));
         if (!value)
             return fail(tr("%1: \"%2\": expected %3").arg(file, assignment, j3k::allowedValues(index)));
-        in.params.set(index, *value);
+        values.append({index, *value});
     }
+    if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values); !faults.isEmpty())
+        return fail(j3k::faultMessages(faults).join(u'\n'));
+    j3k::applyRawValues(values, in.params);
     const QString error = save(parser.isSet(QStringLiteral("o")) ? parser.value(QStringLiteral("o")) : file, in.params);
     return error.isEmpty() ? Same : fail(error);
 }

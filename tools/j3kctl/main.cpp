@@ -2,6 +2,8 @@
 // j3kctl: parameter files and the transmitter from the command line.
 #include "ctl.h"
 
+#include "appnames.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -62,8 +64,7 @@ int main(int argc, char *argv[])
 int run(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The editor's name: backups go where the editor keeps its own.
-    QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
+    j3k::setApplicationNames();  // backups go where the editor keeps its own
 
     const QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1);

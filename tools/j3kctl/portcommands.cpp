@@ -4,6 +4,7 @@
 
 #include "backups.h"
 #include "paramjson.h"
+#include "portnames.h"
 #include "stopsignals.h"
 #include "txlink.h"
 
@@ -38,7 +39,7 @@ struct LinkArgs {
 LinkArgs linkArgs(const QCommandLineParser &parser)
 {
     LinkArgs args;
-    args.port.portName = parser.value(QStringLiteral("port"));
+    args.port.portName = j3k::unixPortDevice(parser.value(QStringLiteral("port")));
     bool baudOk = false;
     bool timeoutOk = false;
     args.port.baudRate = parser.value(QStringLiteral("baud")).toInt(&baudOk);

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace j3k {
+
+// Names the application for QSettings and QStandardPaths: the settings in
+// j3k-editor/j3k-editor.conf, the backups in the editor's data folder. The
+// editor and j3kctl both call it, so both find the same backups.
+void setApplicationNames();
+
+}  // namespace j3k
