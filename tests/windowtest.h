@@ -24,6 +24,10 @@
 inline void freshSettings()
 {
     QStandardPaths::setTestModeEnabled(true);
+#ifdef Q_OS_WIN
+    // The registry keeps settings only under an organization's key.
+    QCoreApplication::setOrganizationName(QStringLiteral("j3k-editor-tests"));
+#endif
     QSettings().clear();
 }
 

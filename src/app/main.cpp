@@ -1,3 +1,4 @@
+#include "appname.h"
 #include "language.h"
 #include "mainwindow.h"
 
@@ -8,9 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Names the data folder (backups live under it); j3kctl uses the same
-    // name, so both find the same backups.
-    QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
+    j3k::setApplicationNames();
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
     // The system's language already for --help; --lang may change it below.

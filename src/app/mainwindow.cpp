@@ -8,6 +8,9 @@
 #include "paramfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"  // complete where the window deletes it
+#endif
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -144,7 +144,7 @@ void MainWindow::openPort()
     QString device = deviceFor(portText);
 #ifdef J3K_HAVE_PTY
     if (portText == virtualPortName()) {
-        m_virtualTx = new PtyTransmitter(this);
+        m_virtualTx = std::make_unique<PtyTransmitter>();
         if (!m_virtualTx->isOpen()) {
             const QString reason = m_virtualTx->errorString();
             dropPort();
@@ -199,8 +199,9 @@ void MainWindow::closePort(j3k::TxLink::Notice notice)
 // transmitter (the link makes a fresh port itself).
 void MainWindow::dropPort()
 {
-    delete m_virtualTx;
-    m_virtualTx = nullptr;
+#ifdef J3K_HAVE_PTY
+    m_virtualTx.reset();
+#endif
 }
 
 PortSettings MainWindow::chosenPortSettings() const

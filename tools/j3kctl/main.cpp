@@ -1,4 +1,5 @@
 // j3kctl: parameter files and the transmitter from the command line.
+#include "appname.h"
 #include "ctl.h"
 
 #include <QStringList>
@@ -46,8 +47,7 @@ QString commandHelp(const Command &command, const QCommandLineParser &parser)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The editor's name: backups go where the editor keeps its own.
-    QCoreApplication::setApplicationName(QStringLiteral("j3k-editor"));
+    j3k::setApplicationNames();  // backups go where the editor keeps its own
 
     const QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1);
