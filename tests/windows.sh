@@ -6,10 +6,13 @@
 #   tests/windows.sh BUILD-WINDOWS ZIP SETUP-EXE [LINUX-BUILD]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-win_build=$1 zip=$2 setup=$3 linux_build=${4:-$here/../build}
+win_build=$(realpath "$1") zip=$(realpath "$2") setup=$(realpath "$3") linux_build=$(realpath "${4:-$here/../build}")
 export WINEPREFIX="${WINEPREFIX:-$here/../build-windows-wine}" WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs them, and asking for them needs a display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# The server outlives the programs, holding on to whatever output it was
+# started with: it goes with this script.
+trap 'wineserver -k 2>/dev/null || true' EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== a Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1

@@ -3,10 +3,11 @@
 ; Windows build, a Start-menu entry, an uninstaller, and j3kctl on the PATH
 ; if the user wants it. ./scripts/windows passes VERSION, STAGE (that
 ; folder), ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for 64-bit programs: it sees the 64-bit registry and
+; Program Files, and runs where only 64-bit Windows programs run (wine64).
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "WordFunc.nsh"
-!include "x64.nsh"
 !include "WinMessages.nsh"
 
 !define APP "j3k-editor"
@@ -41,18 +42,9 @@ VIAddVersionKey "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
-Function .onInit
-  ${If} ${RunningX64}
-    SetRegView 64
-  ${EndIf}
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
-
 Section "!${TITLE}" SecEditor
   SectionIn RO
+  SetShellVarContext all  ; the Start-menu entry for every user, like the program
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -80,6 +72,7 @@ Section /o "j3kctl on the PATH" SecPath
 SectionEnd
 
 Section "Uninstall"
+  SetShellVarContext all
   ReadRegStr $0 HKLM "${ENVIRONMENT_KEY}" "Path"
   ${un.WordReplace} "$0" ";$INSTDIR\cmd" "" "+" $1
   ${If} $1 != $0
