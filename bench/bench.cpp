@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the editor against the same form shown alone (the limit for this
 // window), and for context against a bare Qt window, side by side in one
 // run, and prints one line per figure with the ratio.

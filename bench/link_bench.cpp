@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's serial path under load, in a real (offscreen) window: how fast
 // readMyCom takes frames in, and how long READ and UPDATE take against the
 // virtual transmitter behind a pseudo-terminal.

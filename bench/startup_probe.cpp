@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts like the editor; with FORM_ONLY, like the editor showing its form
 // and doing nothing else; built with neither, like the barest window on the
 // same Qt modules. Says "shown" when the event loop first goes idle, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and builds the .deb, then checks
 # that what a user's system would get is there and well-formed. The tools
 # it checks with come with ./scripts/test (Debian: desktop-file-utils,

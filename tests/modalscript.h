@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the modal dialogs a command opens, one step per dialog, in order,
 // so that no test ever waits on a dialog nobody answers. A dialog nobody

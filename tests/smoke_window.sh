@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built editor in a real X server and waits for its main window.
 # The arguments are the command that starts it (the Windows one: wine-run
 # and the program).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transmitter's data as the tests share it: the worked records, random
 // and opposite parameter sets, and files.

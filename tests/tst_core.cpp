@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core without window or port: the S and G records, parameter files,
 // the frames READ brings back, port names, and the virtual transmitter.
 #include "frames.h"

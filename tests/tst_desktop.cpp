@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor as a desktop program: its form against the parameter table,
 // what it remembers from one run to the next, its shortcuts, and files
 // dropped on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SAVE and LOAD from the user's side: the dialogs, the bytes on disk and the
 // widgets afterwards, also when pointed at a disk that takes no more, a FIFO
 // or a huge sparse file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the user is shown fits the widget it is drawn in: nothing cut
 // off, in either language, at any scale factor the environment sets.
 #include "dlgchanges.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // j3kctl as a user runs it: the program itself, on files and on a
 // transmitter behind a pseudo-terminal. Where there are no pseudo-terminals
 // (Windows) only the files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Knowing what the transmitter holds: the marks, the status panel, the
 // question before closing and the check of an UPDATE through READ and
 // UPDATE, and backups.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor on a serial line, with the test at the transmitter's end of a
 // pseudo-terminal: the exact bytes that go out, what incoming frames (or
 // none) do to the window, ports that fail or vanish, and UPDATE against

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: the window and its dialogs answered, the
 // form's widgets by name, the status line, and fresh settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A virtual transmitter for trying the editor without hardware: prints a
 // serial port path to open in the editor and logs what the editor sends.
 #include "ptytransmitter.h"

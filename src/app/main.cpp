@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appname.h"
 #include "language.h"
 #include "mainwindow.h"

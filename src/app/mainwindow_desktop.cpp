@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The habits of a desktop program: keyboard shortcuts for the commands, a
 // parameter file dropped on the window, and what the port list says of each
 // adapter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of knowing what the transmitter holds: the CHANGES
 // command and the question before closing with changes not written.
 #include "mainwindow.h"

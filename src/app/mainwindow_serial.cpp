@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's serial link: the port list, opening and closing the port,
 // READ and UPDATE, and the frames that come back.
 #include "mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window remembers between runs: the port and its line settings,
 // where the window stood, and the folders SAVE and LOAD last used.
 #include "mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte stream, cut anywhere, must give the same parameters and the same
 // pending bytes as in one piece, and never leave two frames' worth pending.
 #include "frames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a file holds, LOAD either refuses it or hands on two well-formed
 // records, whose values save back to a file that loads the same.
 #include "backups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the commands of j3kctl share: how they talk to the user, and how
 // they read and write parameter files and JSON exports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on files: show, import, set and diff.
 #include "ctl.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // j3kctl: parameter files and the transmitter from the command line.
 #include "appname.h"
 #include "ctl.h"

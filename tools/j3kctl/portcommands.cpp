@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on the transmitter: read and write.
 #include "ctl.h"
 
