@@ -4,9 +4,6 @@
 // UPDATE, and backups.
 #include "backups.h"
 #include "windowtest.h"
-#ifdef J3K_HAVE_PTY
-#include "ptytransmitter.h"
-#endif
 
 #include <QTreeWidget>
 
@@ -27,7 +24,6 @@ QStringList marked(const QWidget &w, const char *mark)
     return names;
 }
 
-#ifdef J3K_HAVE_PTY
 // READ, until the whole answer is in.
 void readAll(MainWindow &w, const QString &panelAfter = QStringLiteral("same as the transmitter"))
 {
@@ -36,7 +32,6 @@ void readAll(MainWindow &w, const QString &panelAfter = QStringLiteral("same as 
     QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(received + 14 * FrameLength)));
     QCOMPARE(panel(w), panelAfter);
 }
-#endif
 
 }  // namespace
 
@@ -64,7 +59,6 @@ private Q_SLOTS:
         QVERIFY(paramsFromFileText(QString::fromLatin1(contentsOf(files[1]))) == sets[1]);
     }
 
-#ifdef J3K_HAVE_PTY
     void marksThroughReadAndUpdate()
     {
         MainWindow w;
@@ -110,7 +104,7 @@ private Q_SLOTS:
 
         // A value the transmitter does not take is named after the next READ,
         // which brings nothing new to back up.
-        w.findChild<PtyTransmitter *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
+        virtualTransmitter(w).keepUnchanged(paramIndex(u"spinBox_11"));
         binding.write(applied(binding.read(), {"spinBox_11=7"}));
         button(w, "pushButtonSend2")->click();
         MessageSeen notTaken;
@@ -120,7 +114,6 @@ private Q_SLOTS:
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
         QCOMPARE(BackupStore().list().size(), 2);
     }
-#endif
 };
 
 QTEST_MAIN(tst_Review)

@@ -8,6 +8,11 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "testparams.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"
+#else
+#include "virtualtxport.h"
+#endif
 
 #include <QComboBox>
 #include <QDir>
@@ -61,6 +66,17 @@ inline void choosePort(const QWidget &window, const QString &port)
     auto *box = child<QComboBox>(window, "comboBoxComm");
     box->addItem(port);
     box->setCurrentIndex(box->count() - 1);
+}
+
+// The virtual transmitter behind the window's open VIRTUAL-TX: on a
+// pseudo-terminal where there are any, else inside the link.
+inline j3k::VirtualTransmitter &virtualTransmitter(const QWidget &window)
+{
+#ifdef J3K_HAVE_PTY
+    return window.findChild<PtyTransmitter *>()->transmitter();
+#else
+    return window.findChild<j3k::VirtualTxPort *>()->transmitter();
+#endif
 }
 
 // Selects the virtual transmitter, listed at every start, and opens it.

@@ -43,9 +43,7 @@ QString deviceFor(const QString &portText)
     return portText;
 }
 
-#ifdef J3K_HAVE_PTY
 QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
-#endif
 
 }  // namespace
 
@@ -76,9 +74,7 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
     const QString selected = plugged.isEmpty() ? box->currentText() : plugged;
     box->clear();
     box->addItems(systemPorts);
-#ifdef J3K_HAVE_PTY
     box->addItem(virtualPortName());
-#endif
     const int keep = box->findText(selected);
     if (keep >= 0)
         box->setCurrentIndex(keep);
@@ -102,9 +98,7 @@ void MainWindow::setUpPortList()
     m_portPoll->setInterval(1000);
     connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
     ui->comboBoxComm->clear();
-#ifdef J3K_HAVE_PTY
     ui->comboBoxComm->addItem(virtualPortName());
-#endif
     pollPorts();
     m_portPoll->start();
 }
@@ -142,10 +136,13 @@ void MainWindow::openPort()
         showCritical(tr("error"), tr("Can not open!"), tr("The port name is longer than any path can be."));
         return;
     }
+    const bool virtualTx = portText == virtualPortName();
     QString device = deviceFor(portText);
 #ifdef J3K_HAVE_PTY
-    if (portText == virtualPortName()) {
-        m_virtualTx = std::make_unique<PtyTransmitter>();
+    // Behind a pseudo-terminal the virtual transmitter is reached the way a
+    // real one is, through the serial port code.
+    if (virtualTx) {
+        m_virtualTx = std::make_unique<PtyTransmitter>(this);  // one of the window's objects while open
         if (!m_virtualTx->isOpen()) {
             const QString reason = m_virtualTx->errorString();
             dropPort();
@@ -154,8 +151,11 @@ void MainWindow::openPort()
         }
         device = m_virtualTx->slavePath();
     }
+    const bool inProcess = false;
+#else
+    const bool inProcess = virtualTx;
 #endif
-    if (device.isEmpty()) {
+    if (device.isEmpty() && !inProcess) {
         showCritical(tr("error"), tr("Can not open!"));
         return;
     }
@@ -163,7 +163,10 @@ void MainWindow::openPort()
     PortSettings settings = chosenPortSettings();
     settings.portName = device;
     // A port that opened is open, even where its "OK" did not go out.
-    myCom->open(settings);
+    if (inProcess)
+        myCom->openVirtual();
+    else
+        myCom->open(settings);
     if (!myCom->isOpen()) {
         const QString reason = myCom->errorString();
         dropPort();

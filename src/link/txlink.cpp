@@ -2,6 +2,7 @@
 #include "txlink.h"
 
 #include "records.h"
+#include "virtualtxport.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -92,7 +93,7 @@ TxLink::TxLink(QObject *parent)
 
 TxLink::~TxLink() = default;
 
-bool TxLink::isOpen() const { return m_port && m_port->isOpen(); }
+bool TxLink::isOpen() const { return m_device && m_device->isOpen(); }
 
 bool TxLink::open(const PortSettings &settings)
 {
@@ -110,27 +111,46 @@ bool TxLink::open(const PortSettings &settings)
         return false;
     }
     applyPortSettings(*m_port, settings);
-    connect(m_port, &QSerialPort::readyRead, this, &TxLink::readPort);
     connect(m_port, &QSerialPort::errorOccurred, this, &TxLink::onError);
+    return attach(m_port);
+}
+
+bool TxLink::openVirtual()
+{
+    close(Notice::Skip);
+    m_lost = false;
+    m_error.clear();
+    auto *port = new VirtualTxPort(this);
+    port->open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    return attach(port);
+}
+
+// The line is open on `device`: what comes in goes out through received(),
+// and the transmitter hears "OK".
+bool TxLink::attach(QIODevice *device)
+{
+    m_device = device;
+    connect(m_device, &QIODevice::readyRead, this, &TxLink::readPort);
     return send(QByteArrayLiteral("OK"));
 }
 
 void TxLink::close(Notice notice)
 {
-    if (!m_port)
+    if (!m_device)
         return;
-    if (notice == Notice::Send && !m_lost && m_port->isOpen())
+    if (notice == Notice::Send && !m_lost && m_device->isOpen())
         send(QByteArrayLiteral("DIS"));
-    m_port->disconnect(this);
-    m_port->close();
+    m_device->disconnect(this);
+    m_device->close();
     if (m_inPortSignal) {
         // Not deleted from inside one of its own signals; out of the
         // object tree at once all the same.
-        m_port->setParent(nullptr);
-        m_port->deleteLater();
+        m_device->setParent(nullptr);
+        m_device->deleteLater();
     } else {
-        delete m_port;
+        delete m_device;
     }
+    m_device = nullptr;
     m_port = nullptr;
 }
 
@@ -138,10 +158,12 @@ bool TxLink::send(const QByteArray &bytes)
 {
     if (!isOpen() || m_lost)
         return false;
-    if (m_port->write(bytes) != bytes.size()) {
-        m_error = m_port->errorString();
+    if (m_device->write(bytes) != bytes.size()) {
+        m_error = m_device->errorString();
         return false;
     }
+    if (!m_port)
+        return true;  // the virtual transmitter took it whole
     m_port->flush();
     if (m_port->bytesToWrite() > 0 && !m_port->waitForBytesWritten(kWriteWaitMs)) {
         m_error = tr("the port took nothing for %1 ms").arg(kWriteWaitMs);
@@ -182,7 +204,7 @@ TxLink::ReadResult TxLink::read(const ParamSet &base, int timeoutMs)
     if (!isOpen())
         return result;
     // Whatever came unasked before the request belongs to no answer.
-    m_port->readAll();
+    m_device->readAll();
     FrameDecoder decoder;
     QEventLoop loop;
     connect(this, &TxLink::received, &loop, [&](const QByteArray &batch) {
@@ -200,7 +222,7 @@ TxLink::ReadResult TxLink::read(const ParamSet &base, int timeoutMs)
 
 void TxLink::readPort()
 {
-    const QByteArray batch = m_port->readAll();
+    const QByteArray batch = m_device->readAll();
     if (batch.isEmpty())
         return;
     const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+class QIODevice;
 class QSerialPort;
 
 namespace j3k {
@@ -34,6 +35,9 @@ public:
     // port does not open (errorString() says why, with the way to the
     // right to open it where that is missing) or "OK" did not go out.
     bool open(const PortSettings &settings);
+    // Opens a virtual transmitter inside the program instead of a port
+    // (VirtualTxPort, a child of the link until the close) and sends "OK".
+    bool openVirtual();
     // Sends "DIS" (not after the line was lost: nobody would hear it) and
     // closes the port, from a handler of the link's own signals too.
     void close(Notice notice = Notice::Send);
@@ -81,6 +85,9 @@ private:
     void readPort();
     void onError();
 
+    bool attach(QIODevice *device);
+
+    QIODevice *m_device = nullptr;  // the open line: m_port or a virtual transmitter
     QSerialPort *m_port = nullptr;
     QString m_error;
     bool m_lost = false;
