@@ -28,9 +28,6 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
-#ifdef J3K_HAVE_PTY
-        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);  // opening it blocks
-#endif
     }
 
     void jsonRoundTrip()
@@ -144,7 +141,7 @@ private Q_SLOTS:
         const j3k::ParamSet p = randomParams(rng);
         put(QStringLiteral("win.txt"), j3k::paramFileBytes(p));
 
-        m_program = {QStringLiteral(WINE_RUN), {exe}};
+        m_program = QStringList{QStringLiteral(WINE_RUN), exe};
         const Run write = ctl({"write", "--port", com, "win.txt", "--no-backup"});
         m_program = {};
         QVERIFY2(write.status == 0, qPrintable(write.err));
@@ -160,9 +157,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");  // in the message on stderr
 
         QTest::newRow("not a parameter file") << QStringList{"show", "junk.txt"} << QStringList{"junk.txt", "S record"};
-#ifdef J3K_HAVE_PTY
-        QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
-#endif
         QTest::newRow("unreadable JSON") << QStringList{"import", "broken.json", "-o", "out.txt"}
                                          << QStringList{"broken.json", "line 4", "JSON"};
         QTest::newRow("value out of range") << QStringList{"import", "range.json", "-o", "out.txt"}
@@ -178,6 +172,7 @@ private Q_SLOTS:
         QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
                                      << QStringList{"--timeout", "milliseconds"};
 #ifdef J3K_HAVE_PTY
+        QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};
@@ -189,6 +184,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QStringList, words);
 #ifdef J3K_HAVE_PTY
+        ::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600);  // opening it blocks
         PtyWire silent;
         args.replaceInStrings(QStringLiteral("SILENT"), silent.pty.slavePath());
         words.replaceInStrings(QStringLiteral("SILENT"), silent.pty.slavePath());
@@ -226,35 +222,22 @@ private:
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));  // the backups
         p.setProcessEnvironment(env);
         QSignalSpy done(&p, &QProcess::finished);
-        if (m_program.first.isEmpty())
-            p.start(besideTest(QStringLiteral("j3kctl")), args);
-        else
-            p.start(m_program.first, m_program.second + args);
+        p.start(m_program.value(0, besideTest(QStringLiteral("j3kctl"))), m_program.mid(1) + args);
         if (!done.wait(20000))
             return {};
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, text(p.readAllStandardOutput()),
-                text(p.readAllStandardError())};
-    }
-    // Windows' console programs end their lines with CR LF.
-    static QString text(const QByteArray &output)
-    {
-        QString lines = QString::fromUtf8(output);
-#ifdef Q_OS_WIN
-        lines.remove(u'\r');
-#endif
-        return lines;
+        // Windows' console programs end their lines with CR LF.
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()).remove(u'\r'),
+                QString::fromUtf8(p.readAllStandardError())};
     }
     // The programs are built into the test's own folder.
-    static QString besideTest(const QString &program)
-    {
-        return QCoreApplication::applicationDirPath() + u'/' + program;
-    }
+    static QString besideTest(const QString &name) { return QCoreApplication::applicationDirPath() + u'/' + name; }
     QString path(const QString &name) const { return m_dir.filePath(name); }
     void put(const QString &name, const QByteArray &bytes) { QVERIFY(!writeFile(path(name), bytes).isEmpty()); }
     QByteArray contents(const QString &name) const { return contentsOf(path(name)); }
 
     QTemporaryDir m_dir;
-    std::pair<QString, QStringList> m_program;  // runs j3kctl instead, with these first arguments, when set
+    QStringList m_program;  // runs j3kctl instead, with its first arguments, when set
 };
 
 QTEST_GUILESS_MAIN(tst_J3kctl)

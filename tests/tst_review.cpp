@@ -104,7 +104,7 @@ private Q_SLOTS:
 
         // A value the transmitter does not take is named after the next READ,
         // which brings nothing new to back up.
-        virtualTransmitter(w).keepUnchanged(paramIndex(u"spinBox_11"));
+        w.findChild<VirtualTxObject *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
         binding.write(applied(binding.read(), {"spinBox_11=7"}));
         button(w, "pushButtonSend2")->click();
         MessageSeen notTaken;

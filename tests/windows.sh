@@ -13,11 +13,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # The server outlives the programs, holding on to whatever output it was
 # started with: it goes with this script.
 trap 'wineserver -k 2>/dev/null || true' EXIT
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "== a Wine prefix in $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-fi
 
 echo "== the test programs under Wine"
 (cd "$win_build" && ctest --output-on-failure -j "$(nproc 2>/dev/null || echo 2)")

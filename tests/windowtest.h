@@ -3,6 +3,7 @@
 // What the window tests share: the window and its dialogs answered, the
 // form's widgets by name, the status line, and fresh settings.
 
+#include "appname.h"
 #include "mainwindow.h"
 #include "modalscript.h"
 #include "parambinding.h"
@@ -10,8 +11,10 @@
 #include "testparams.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
+using VirtualTxObject = PtyTransmitter;  // the window's VIRTUAL-TX, while open
 #else
 #include "virtualtxport.h"
+using VirtualTxObject = j3k::VirtualTxPort;
 #endif
 
 #include <QComboBox>
@@ -30,10 +33,7 @@
 inline void freshSettings()
 {
     QStandardPaths::setTestModeEnabled(true);
-#ifdef Q_OS_WIN
-    // The registry keeps settings only under an organization's key.
-    QCoreApplication::setOrganizationName(QStringLiteral("j3k-editor-tests"));
-#endif
+    j3k::setApplicationNames();  // where the editor keeps them
     QSettings().clear();
 }
 
@@ -66,17 +66,6 @@ inline void choosePort(const QWidget &window, const QString &port)
     auto *box = child<QComboBox>(window, "comboBoxComm");
     box->addItem(port);
     box->setCurrentIndex(box->count() - 1);
-}
-
-// The virtual transmitter behind the window's open VIRTUAL-TX: on a
-// pseudo-terminal where there are any, else inside the link.
-inline j3k::VirtualTransmitter &virtualTransmitter(const QWidget &window)
-{
-#ifdef J3K_HAVE_PTY
-    return window.findChild<PtyTransmitter *>()->transmitter();
-#else
-    return window.findChild<j3k::VirtualTxPort *>()->transmitter();
-#endif
 }
 
 // Selects the virtual transmitter, listed at every start, and opens it.
