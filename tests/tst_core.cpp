@@ -116,29 +116,44 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stream");
         QTest::addColumn<int>("channel");
         QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("refused");  // the whole frame, for these values
         QTest::newRow("SUB-TRIM") << QByteArray::fromHex("00 FE 0C 55 78 14 DC 78 78 78 78 78") << 0
-                                  << QStringList{"spinBox_10=-100", "spinBox_11=100"};
+                                  << QStringList{"spinBox_10=-100", "spinBox_11=100"} << "";
         QTest::newRow("D/R rates of CH3") << QByteArray::fromHex("00 FE 0C A5 0A 14 1E 28 32 3C 46 50") << 2
-                                          << QStringList{"spinBox_79=30", "spinBox_80=70"};
+                                          << QStringList{"spinBox_79=30", "spinBox_80=70"} << "";
         QTest::newRow("ELEVON") << QByteArray::fromHex("00 FE 0C A2 01 14 DC DC DC DC 14 00") << 0
-                                << QStringList{"comboBox_5=1", "spinBox_87=-100", "spinBox_88=100"};
+                                << QStringList{"comboBox_5=1", "spinBox_87=-100", "spinBox_88=100"} << "";
         QTest::newRow("END POINT L") << QByteArray::fromHex("00 FE 0C 66 00 78 60 60 60 60 60 60") << 0
-                                     << QStringList{"spinBox_17=0", "spinBox_18=120"};
+                                     << QStringList{"spinBox_17=0", "spinBox_18=120"} << "";
         QTest::newRow("PROG.MIX values interleaved")
             << QByteArray::fromHex("00 FE 0C A6 00 0A 14 1E 28 32 07 06") << 0
             << QStringList{"spinBox_98=-100", "spinBox_101=-90", "spinBox_99=-80", "spinBox_102=-70",
-                           "spinBox_97=-60",  "spinBox_100=-50", "comboBox_11=7",  "comboBox_9=6"};
+                           "spinBox_97=-60",  "spinBox_100=-50", "comboBox_11=7",  "comboBox_9=6"}
+            << "";
+        QTest::newRow("SUB-TRIM 135, then a good frame")
+            << QByteArray::fromHex("00 FE 0C 55 FF 14 DC 78 78 78 78 78 00 FE 0C 66 00 78 60 60 60 60 60 60") << 0
+            << QStringList{"spinBox_17=0", "spinBox_18=120"} << "SUB-TRIM CH1: 135 is outside -100\u2026100";
+        QTest::newRow("a rate of a channel not shown")
+            << QByteArray::fromHex("00 FE 0C A5 0A 14 1E 65 32 3C 46 50") << 0 << QStringList()
+            << "D/R RATE-UP: 101 is outside 0\u2026100";
+        QTest::newRow("an item ELEVON MIX lacks")
+            << QByteArray::fromHex("00 FE 0C A2 02 78 78 78 78 78 78 00") << 0 << QStringList()
+            << "ELEVON MIX: item 2 is outside 0\u20261 (OFF, OPEN)";
     }
     void frames()
     {
         QFETCH(QByteArray, stream);
         QFETCH(int, channel);
         QFETCH(QStringList, settings);
+        QFETCH(QString, refused);
         ParamSet params;
         params.set(drChannel, channel);
         const ParamSet expected = applied(params, settings);
-        FrameDecoder().feed(stream, params);
+        FrameDecoder decoder;
+        decoder.feed(stream, params);
         QCOMPARE(differences(params, expected), QString());
+        QCOMPARE(faultMessages(decoder.lastRefused()).join(u'\n'), refused);
+        QCOMPARE(decoder.typesSeen(), int(stream.size() / FrameLength) - int(!refused.isEmpty()));
     }
 
     // UPDATE's records, then READ, to the virtual transmitter and back, in

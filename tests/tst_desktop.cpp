@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor as a desktop program: its form against the parameter table,
-// what it remembers from one run to the next, its shortcuts, and files
-// dropped on it.
+// what it remembers from one run to the next (values not written, after a
+// kill, too), and its shortcuts.
 #include "paramtext.h"
+#include "recoveryfile.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QMimeData>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QToolBar>
+
+#include <csignal>
+#include <cstdio>
 
 using namespace j3k;
 
@@ -31,8 +36,30 @@ class tst_Desktop : public QObject
 {
     Q_OBJECT
 
+public:
+    // The editor of recoveryAfterKill, in a process of its own.
+    static void initMain()
+    {
+        if (!qEnvironmentVariableIsSet("J3K_EDIT_AND_WAIT"))
+            return;
+        static int argc = 1;
+        static char name[] = "tst_desktop";
+        static char *argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        QStandardPaths::setTestModeEnabled(true);
+        MainWindow w;
+        ParamBinding(&w).write(keptSet());
+        std::puts("edited");
+        std::fflush(stdout);
+        std::exit(app.exec());
+    }
+
 private Q_SLOTS:
-    void init() { freshSettings(); }
+    void init()
+    {
+        freshSettings();
+        QDir(RecoveryFile::folder()).removeRecursively();
+    }
 
     // One drift between the two, and what the window shows is not what is
     // sent or saved.
@@ -151,22 +178,53 @@ private Q_SLOTS:
         }
     }
 
-    // A file dropped on the window loads as LOAD would load it.
-    void droppedFile()
+    void recoveryAfterKill_data()
     {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGKILL two seconds after the edit") << int(SIGKILL);
+        QTest::newRow("SIGTERM at once") << int(SIGTERM);
+    }
+
+    // An editor killed two seconds after an edit, or stopped by SIGTERM at
+    // once: the next one offers its values, and Restore brings exactly them
+    // back. While the first runs, its file is its own.
+    void recoveryAfterKill()
+    {
+        QFETCH(int, signal);
+        QProcess editor;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("J3K_EDIT_AND_WAIT"), QStringLiteral("1"));
+        editor.setProcessEnvironment(env);
+        editor.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(editor.waitForReadyRead(30000));
+        const auto files = [] { return QDir(RecoveryFile::folder()).entryList({QStringLiteral("recovery-*.txt")}); };
+        if (signal == SIGKILL) {
+            QTRY_COMPARE_WITH_TIMEOUT(files().size(), 1, 3000);
+            MainWindow second;
+            QCoreApplication::processEvents();
+            QVERIFY(!second.findChild<QToolBar *>());
+        }
+        QCOMPARE(::kill(pid_t(editor.processId()), signal), 0);
+        QVERIFY(editor.waitForFinished());
+        QCOMPARE(files().size(), 1);
+        const QString killed = files().first();
+
         MainWindow w;
-        QRandomGenerator rng(12);
-        const ParamSet dropped = applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
-        QTemporaryDir dir;
-        const QString path = writeFile(dir.filePath(QStringLiteral("dropped.txt")), paramFileBytes(dropped));
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&w, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&w, &drop);
-        QCOMPARE(differences(ParamBinding(&w).read(), dropped), QString());
+        QTRY_VERIFY(w.findChild<QToolBar *>(QStringLiteral("recoveryBar")));
+        QCOMPARE(child<QLabel>(w, "secLabel")->text(), QStringLiteral("unwritten values of the last session kept"));
+        button(w, "restoreButton")->click();
+        QCOMPARE(differences(ParamBinding(&w).read(), keptSet()), QString());
+        QCOMPARE(child<QLabel>(w, "secLabel")->text(), QString());
+        QTRY_VERIFY(!w.findChild<QToolBar *>());
+        QCOMPARE(files().size(), 1);
+        QVERIFY(files().first() != killed);  // this editor's own now
+    }
+
+private:
+    static ParamSet keptSet()
+    {
+        QRandomGenerator rng(19);
+        return applied(randomParams(rng), {"spinBox_46=0"});  // VERSION: in no file
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QUndoStack>
 
 namespace {
 
@@ -109,7 +110,8 @@ QStringList misfits(MainWindow &w)
     // The review of changes as CHANGES opens it, built in the language of the moment.
     w.findChild<TransmitterReview *>()->refresh();
     DlgChanges changes(
-        *w.findChild<TransmitterReview *>(), [](const QString &) { return false; }, &w);
+        *w.findChild<TransmitterReview *>(), w.findChild<QUndoStack *>(),
+        [](const QString &, const QString &) { return false; }, &w);
     changes.show();
     QStringList found;
     auto *tabs = child<QTabWidget>(w, "tabWidget_2");

@@ -8,6 +8,7 @@
 #include "testparams.h"
 #ifdef J3K_HAVE_PTY
 #include "ptywire.h"
+#include <csignal>
 #include <sys/stat.h>
 #endif
 
@@ -95,30 +96,74 @@ private Q_SLOTS:
         QCOMPARE(log.mid(log.size() - 3), (QStringList{"DIS: unlinked", "quit", ""}));
     }
 
-    void verifyListsWhatDidNotTake()
+    // How a write on a pseudo-terminal ends, by what the transmitter (or a
+    // signal) does: the status and the words on stderr say whether the
+    // transmitter may hold a half-written or unconfirmed set.
+    void writeEndings_data()
     {
-        // A transmitter that keeps nothing it is sent and answers every READ
-        // with values other than those written, all but the D/R channel, which
-        // no frame carries.
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QString>("transmitter");  // what it does when a message is in
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QByteArray>("wire");  // what it got; <S> and <G> stand for the records
+        const QStringList bare{"--no-backup"}, verify{"--no-backup", "--verify"};
+        QTest::newRow("unconfirmed") << bare << "" << 0 << "nothing confirmed the write" << QByteArray("OK<S><G>DIS");
+        QTest::newRow("values not taken")
+            << verify << "answers otherwise" << 1 << "did not take" << QByteArray("OK<S><G>RRRDIS");
+        QTest::newRow("line lost after S")
+            << bare << "hangs up after S" << 3 << "the S record was sent, the G record was not" << QByteArray("OK<S>");
+        QTest::newRow("read-back silent")
+            << verify << "" << 3 << "the write is unconfirmed" << QByteArray("OK<S><G>RRRDIS");
+        QTest::newRow("SIGTERM in the pause")
+            << bare << "SIGTERM after S" << 128 + SIGTERM << "the write was completed" << QByteArray("OK<S><G>DIS");
+        QTest::newRow("SIGINT in the backup's READ")
+            << QStringList() << "SIGINT after RRR" << 128 + SIGINT << "stopped by signal" << QByteArray("OKRRRDIS");
+    }
+    void writeEndings()
+    {
+        QFETCH(QStringList, flags);
+        QFETCH(QString, transmitter);
+        QFETCH(int, status);
+        QFETCH(QString, words);
+        QFETCH(QByteArray, wire);
         QRandomGenerator rng(11);
         const j3k::ParamSet p = randomParams(rng);
         put(QStringLiteral("v.txt"), j3k::paramFileBytes(p));
+        // Values other than those written, all but the D/R channel, which no
+        // frame carries.
         const j3k::ParamSet other = opposite(p, j3k::paramIndex(u"comboBox_2"));
         j3k::DrRates rates;
         rates.up.fill(other.value(u"spinBox_79"));
         rates.down.fill(other.value(u"spinBox_80"));
-        PtyWire wire;
-        QVERIFY(wire.pty.isOpen());
-        int answered = 0;
-        connect(&wire.pty, &PtyPair::readyRead, this, [&] {
-            for (; answered < wire.received.count("RRR"); ++answered)
-                wire.pty.write(j3k::encodeFrames(other, rates));
+        PtyWire line;
+        QVERIFY(line.pty.isOpen());
+        const QByteArray records = j3k::paramFileBytes(p);
+        bool done = false;
+        connect(&line.pty, &PtyPair::readyRead, this, [&] {
+            if (done)
+                return;
+            if (transmitter == u"answers otherwise" && line.received.endsWith("RRR"))
+                done = line.pty.write(j3k::encodeFrames(other, rates));
+            const bool afterS = line.received.size() == 2 + j3k::RecordLength;
+            if (transmitter.endsWith(u"after S") && afterS)
+                done = true;
+            if (transmitter == u"hangs up after S" && afterS)
+                line.pty.closeMaster();
+            else if (transmitter == u"SIGTERM after S" && afterS)
+                ::kill(pid_t(m_running->processId()), SIGTERM);
+            else if (transmitter == u"SIGINT after RRR" && line.received.endsWith("RRR"))
+                done = ::kill(pid_t(m_running->processId()), SIGINT) == 0;
         });
 
-        const Run write = ctl({"write", "--port", wire.pty.slavePath(), "v.txt", "--verify", "--no-backup"});
-        QCOMPARE(write.status, 1);
-        QCOMPARE(write.out.count(u'\n'), int(j3k::fileParams().count()) - 1);
-        QCOMPARE(wire.received, "OK" + j3k::paramFileBytes(p) + "RRRDIS");
+        const Run write
+            = ctl(QStringList{"write", "--port", line.pty.slavePath(), "v.txt", "--timeout", "300"} + flags);
+        QVERIFY2(write.status == status, qPrintable(write.err));
+        QVERIFY2(write.err.contains(words), qPrintable(write.err));
+        QCOMPARE(
+            line.received,
+            wire.replace("<S>", records.first(j3k::RecordLength)).replace("<G>", records.sliced(j3k::RecordLength)));
+        if (status == 1)
+            QCOMPARE(write.out.count(u'\n'), int(j3k::fileParams().count()) - 1);
     }
 
     // The Windows j3kctl (J3KCTL_EXE) under Wine, with this pseudo-terminal as
@@ -173,6 +218,10 @@ private Q_SLOTS:
                                      << QStringList{"--timeout", "milliseconds"};
 #ifdef J3K_HAVE_PTY
         QTest::newRow("a pipe") << QStringList{"diff", "good.txt", "pipe"} << QStringList{"pipe", "not a regular file"};
+        QTest::newRow("JSON lacking keys")
+            << QStringList{"write", "--port", "SILENT", "lacks.json"} << QStringList{"lacks 2", "stk_mode, d_r_mix"};
+        QTest::newRow("full disk") << QStringList{">full", "show", "good.txt"}
+                                   << QStringList{"cannot write the output", "No space"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};
@@ -195,6 +244,8 @@ private Q_SLOTS:
         put(QStringLiteral("broken.json"), "{\n\"format\": \"j3k-parameters\",\n\"version\": 1,\n\"parameters\": {,}}");
         put(QStringLiteral("range.json"), QByteArray(json).replace("\"sub_trim_ch3\": 0", "\"sub_trim_ch3\": 101"));
         put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
+        put(QStringLiteral("lacks.json"),
+            QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));
 
         const QStringList files = QDir(m_dir.path()).entryList(QDir::Files);
         const Run run = ctl(args);
@@ -212,6 +263,7 @@ private:
         QString out;
         QString err;
     };
+    QProcess *m_running = nullptr;  // the j3kctl of ctl()
     // Runs j3kctl in the scratch folder, the event loop turning meanwhile so
     // a transmitter in this process can answer.
     Run ctl(const QStringList &args)
@@ -222,7 +274,11 @@ private:
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));  // the backups
         p.setProcessEnvironment(env);
         QSignalSpy done(&p, &QProcess::finished);
-        p.start(m_program.value(0, besideTest(QStringLiteral("j3kctl"))), m_program.mid(1) + args);
+        if (args.first() == u">full")
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        m_running = &p;
+        p.start(m_program.value(0, besideTest(QStringLiteral("j3kctl"))),
+                m_program.mid(1) + args.mid(args.first() == u">full" ? 1 : 0));
         if (!done.wait(20000))
             return {};
         // Windows' console programs end their lines with CR LF.

@@ -3,8 +3,15 @@
 // question before closing and the check of an UPDATE through READ and
 // UPDATE, and backups.
 #include "backups.h"
+#include "recoveryfile.h"
+#include "transmitterstate.h"
 #include "windowtest.h"
+#ifdef J3K_HAVE_PTY
+#include "ptywire.h"
+#endif
 
+#include <QListView>
+#include <QMimeData>
 #include <QTreeWidget>
 
 using namespace j3k;
@@ -41,7 +48,7 @@ class tst_Review : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { QDir(BackupStore::defaultFolder()).removeRecursively(); }
+    void init() { QDir(RecoveryFile::folder()).removeRecursively(); }  // the backups' folder is in it
 
     void backupsRotate()
     {
@@ -94,7 +101,7 @@ private Q_SLOTS:
         QCOMPARE(question.text, QStringLiteral("3 changes are not written to the transmitter. Close anyway?"));
 
         button(w, "pushButtonSend2")->click();
-        QCOMPARE(panel(w), QStringLiteral("written, READ to confirm"));
+        QTRY_COMPARE(panel(w), QStringLiteral("written, READ to confirm"));
         QCOMPARE(marked(w, "written"), three);
         QCOMPARE(marked(w, "changed"), QStringList());
 
@@ -107,12 +114,124 @@ private Q_SLOTS:
         w.findChild<VirtualTxObject *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
         binding.write(applied(binding.read(), {"spinBox_11=7"}));
         button(w, "pushButtonSend2")->click();
+        QTRY_VERIFY(button(w, "pushButtonRead")->isEnabled());
         MessageSeen notTaken;
         script.then("QMessageBox", press(QMessageBox::Ok, &notTaken));
         readAll(w, QStringLiteral("same as the transmitter \u2013 UPDATE did not take every value"));
         QTRY_VERIFY(script.done());
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
         QCOMPARE(BackupStore().list().size(), 2);
+    }
+
+#ifdef J3K_HAVE_PTY
+    // The answer's SUB-TRIM frame holds 135: refused, so READ ends after 3 s
+    // as incomplete, with no
+    // backup and nothing of SUB-TRIM called the same. The user then edits;
+    // the late frames keep the edits, fill what is untouched and mark the
+    // rest with what the transmitter holds.
+    void partialAndLateFrames()
+    {
+        MainWindow w;
+        ParamBinding binding(&w);
+        PtyWire wire;
+        choosePort(w, wire.pty.slavePath());
+        button(w, "pushButtonOpen")->click();
+        QTRY_COMPARE(wire.received, QByteArray("OK"));
+        const ParamSet tx = opposite(ParamSet(), paramIndex(u"comboBox_2"));
+        DrRates rates;
+        rates.up.fill(tx.value(u"spinBox_79"));
+        rates.down.fill(tx.value(u"spinBox_80"));
+        button(w, "pushButtonRead")->click();
+        const QString incomplete
+            = QStringLiteral("READ incomplete: 13 of 14 groups; SUB-TRIM CH1: 135 is outside -100\u2026100");
+        for (const quint8 type : frameTypes()) {
+            QByteArray frame = encodeFrame(type, tx, rates);
+            if (type == 0x55)
+                frame[4] = char(0xFF);  // SUB-TRIM CH1 135
+            wire.pty.write(frame);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(panel(w), QStringLiteral("not all read \u2013 ") + incomplete, 5000);
+        QVERIFY(child<QLabel>(w, "secLabel")->toolTip().startsWith(QStringLiteral("Not received: SUB-TRIM\n")));
+        QCOMPARE(BackupStore().list().size(), 0);
+        QCOMPARE(child(w, "spinBox_9")->toolTip(), QString());
+
+        binding.write(applied(binding.read(), {"spinBox_9=12", "spinBox_17=50"}));
+        wire.pty.write(encodeFrame(0x55, tx, rates) + encodeFrame(0x66, tx, rates));
+        QTRY_COMPARE(panel(w), QStringLiteral("2 changes not written \u2013 ") + incomplete);
+        const ParamSet shown = binding.read();
+        QCOMPARE(differences(shown, applied(tx, {"spinBox_9=12", "spinBox_17=50", "comboBox_2=0", "spinBox_46=65535"})),
+                 QString());
+        QCOMPARE(marked(w, "changed"), (QStringList{"spinBox_9", "spinBox_17"}));
+        QCOMPARE(child(w, "spinBox_9")->toolTip(), QStringLiteral("The transmitter holds -100"));
+    }
+#endif
+
+    // Each step undone and redone with the keys, the focus in a spin box;
+    // then the CHANGES dialog's history goes back to a step. Undo changes
+    // the editor's values only: the READ stays known.
+    void undoRedo()
+    {
+        MainWindow w;
+        ParamBinding binding(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        openVirtualTx(w);
+        QList<ParamSet> states{binding.read()};
+        auto *trim = child<QSpinBox>(w, "spinBox_11");
+        trim->setFocus();
+        trim->selectAll();
+        QTest::keyClicks(trim, "12\r");  // one step, not "1" then "12"
+        states << applied(states[0], {"spinBox_11=12"});
+        readAll(w);
+        states << applied(states[0], {"spinBox_46=300"});
+
+        QRandomGenerator rng(19);
+        states << applied(randomParams(rng), {"spinBox_46=300", "comboBox_2=0"});
+        QTemporaryDir dir;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(writeFile(dir.filePath("dropped.txt"), paramFileBytes(states[3])))});
+        QDragEnterEvent enter(QPoint(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &enter);
+        QDropEvent drop(QPointF(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &drop);  // loads as LOAD does
+        const QString loaded
+            = QStringLiteral("%1 changes not written").arg(compareParams(states[2], states[3], recordParams()).size());
+        QTRY_COMPARE(panel(w), loaded);
+
+        ModalScript script;
+        script.then("DlgChanges", [](QWidget *dlg) {
+            click("putBackButton")(dlg);
+            reject(dlg);
+        });
+        button(w, "pushButtonChanges")->click();
+        states << states[2];
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        const QString same = QStringLiteral("same as the transmitter"), one = QStringLiteral("1 change not written");
+        const QKeyCombination undo(Qt::CTRL, Qt::Key_Z), redo(Qt::CTRL | Qt::SHIFT, Qt::Key_Z), y(Qt::CTRL, Qt::Key_Y);
+        const std::tuple<QKeyCombination, int, QString> walk[]
+            = {{undo, 3, loaded}, {undo, 2, same}, {undo, 1, one},    {undo, 0, same}, {undo, 0, same},
+               {redo, 1, one},    {y, 2, same},    {redo, 3, loaded}, {y, 4, same}};
+        for (const auto &[key, state, words] : walk) {
+            QTest::keyClick(w.windowHandle(), key.key(), key.keyboardModifiers());
+            QCOMPARE(differences(binding.read(), states[state]), QString());
+            QTRY_COMPARE(panel(w), words);
+        }
+
+        QStringList steps;
+        script.then("DlgChanges", [&steps](QWidget *dlg) {
+            auto *view = dlg->findChild<QListView *>(QStringLiteral("historyView"));
+            for (int i = 0; i < view->model()->rowCount(); ++i)
+                steps << view->model()->index(i, 0).data().toString();
+            view->setCurrentIndex(view->model()->index(1, 0));
+            reject(dlg);
+        });
+        button(w, "pushButtonChanges")->click();
+        QCOMPARE(steps, (QStringList{"start of this session", "SUB-TRIM CH3 0 → 12", "READ", "LOAD dropped.txt",
+                                     "Put back the transmitter's values"}));
+        QCOMPARE(differences(binding.read(), states[1]), QString());
+        QTRY_COMPARE(panel(w), one);
     }
 };
 

@@ -4,18 +4,18 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+57"/>
+        <location line="+84"/>
         <source>Transmitter</source>
         <translation>Transmitter</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-84"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
@@ -60,7 +60,22 @@
         <translation>Backups of earlier READs, newest first, in %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+10"/>
+        <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
+        <translation>History: %1 undoes, %2 redoes. Click a step to go back to it.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>start of this session</source>
+        <translation>start of this session</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>%1 holds what the editor shows.</source>
         <translation>%1 holds what the editor shows.</translation>
     </message>
@@ -113,6 +128,11 @@
         <location line="+14"/>
         <source>Compare with a parameter file</source>
         <translation>Compare with a parameter file</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LOAD backup %1</source>
+        <translation>LOAD backup %1</translation>
     </message>
 </context>
 <context>
@@ -170,7 +190,7 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
@@ -374,7 +394,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+200"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,7 +551,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow.cpp" line="+112"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -837,6 +857,7 @@
     </message>
     <message>
         <location line="+132"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -856,30 +877,32 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-37"/>
         <location line="+5"/>
         <location line="+29"/>
-        <location filename="../src/app/mainwindow.cpp" line="+48"/>
-        <location line="+22"/>
+        <location filename="../src/app/mainwindow.cpp" line="+41"/>
+        <location line="+28"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
-        <location line="+74"/>
+        <location line="+125"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
         <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-22"/>
+        <location filename="../src/app/mainwindow.cpp" line="-28"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+14"/>
+        <location filename="../src/app/mainwindow.cpp" line="+20"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
@@ -890,12 +913,18 @@
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+7"/>
+        <location filename="../src/app/mainwindow.cpp" line="-30"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
+        <source>LOAD %1</source>
+        <translation>LOAD %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1 open %2 %3 %4 | </translation>
     </message>
@@ -910,7 +939,7 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-98"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>Read the transmitter&apos;s settings (%1)</translation>
     </message>
@@ -935,8 +964,8 @@
         <translation>What an UPDATE would change; compare with a file or a backup (%1)</translation>
     </message>
     <message>
-        <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
+        <location line="+101"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -946,7 +975,7 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>Error</translation>
@@ -976,7 +1005,17 @@
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+90"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>stopped by signal %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
     </message>
@@ -986,7 +1025,7 @@
         <translation>The serial connection was lost</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>Description: %1</translation>
     </message>
@@ -1006,12 +1045,12 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+28"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>1 change is not written to the transmitter. Close anyway?</source>
         <translation>1 change is not written to the transmitter. Close anyway?</translation>
     </message>
@@ -1025,11 +1064,64 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
+        <source>Unwritten values could not be kept: %1</source>
+        <translation>Unwritten values could not be kept: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>frames from the transmitter</source>
+        <translation>frames from the transmitter</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unwritten values from the last session were kept:</source>
+        <translation>Unwritten values from the last session were kept:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unwritten values of the last session kept</source>
+        <translation>unwritten values of the last session kept</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Restore unwritten values</source>
+        <translation>Restore unwritten values</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <location filename="../src/app/recoveryfile.cpp" line="+86"/>
+        <source>%1 could not be locked</source>
+        <translation>%1 could not be locked</translation>
+    </message>
 </context>
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>It is not a regular file.</translation>
     </message>
@@ -1042,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+49"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1052,7 +1144,34 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+68"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ incomplete: %1 of %2 groups</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>Not received: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation>frame refused: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation>A frame held values no parameter can have; nothing of it was applied:
+%1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>no backup written</translation>
     </message>
@@ -1087,7 +1206,12 @@
         <translation>UPDATE</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+15"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>Put back the transmitter&apos;s values</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The transmitter holds %1</source>
         <translation>The transmitter holds %1</translation>
     </message>
@@ -1118,19 +1242,37 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>not all read</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>same as the transmitter</translation>
     </message>
 </context>
 <context>
+    <name>ValueHistory</name>
+    <message>
+        <location filename="../src/app/valuehistory.cpp" line="+97"/>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 values edited</source>
+        <translation>%1 values edited</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
     </message>
@@ -1138,7 +1280,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

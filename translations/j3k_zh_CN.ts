@@ -4,18 +4,18 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+62"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+65"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+57"/>
+        <location line="+84"/>
         <source>Transmitter</source>
         <translation>发射机</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-84"/>
         <source>Editor</source>
         <translation>编辑器</translation>
     </message>
@@ -60,7 +60,22 @@
         <translation>以前各次 READ 的备份（最新的在前），位于 %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+10"/>
+        <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
+        <translation>历史：%1 撤销，%2 重做。点击某一步即回到该步。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 or %2</source>
+        <translation>%1 或 %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>start of this session</source>
+        <translation>本次启动时</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>%1 holds what the editor shows.</source>
         <translation>%1 与编辑器中的值相同。</translation>
     </message>
@@ -113,6 +128,11 @@
         <location line="+14"/>
         <source>Compare with a parameter file</source>
         <translation>与参数文件比较</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>LOAD backup %1</source>
+        <translation>LOAD 备份 %1</translation>
     </message>
 </context>
 <context>
@@ -170,7 +190,7 @@
         <translation>Preview before 16 bytes of data：</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+58"/>
+        <location filename="../src/app/dlgload.cpp" line="+59"/>
         <source>打开文件</source>
         <translation>打开文件</translation>
     </message>
@@ -374,7 +394,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+190"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+200"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -531,7 +551,7 @@
         <location line="+105"/>
         <location line="+50"/>
         <location line="+115"/>
-        <location filename="../src/app/mainwindow.cpp" line="+101"/>
+        <location filename="../src/app/mainwindow.cpp" line="+112"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -837,6 +857,7 @@
     </message>
     <message>
         <location line="+132"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -856,30 +877,32 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location filename="../src/app/dlgchanges.cpp" line="-37"/>
         <location line="+5"/>
         <location line="+29"/>
-        <location filename="../src/app/mainwindow.cpp" line="+48"/>
-        <location line="+22"/>
+        <location filename="../src/app/mainwindow.cpp" line="+41"/>
+        <location line="+28"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
-        <location line="+74"/>
+        <location line="+125"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+34"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
         <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-22"/>
+        <location filename="../src/app/mainwindow.cpp" line="-28"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+14"/>
+        <location filename="../src/app/mainwindow.cpp" line="+20"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
@@ -890,12 +913,18 @@
         <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+7"/>
+        <location filename="../src/app/mainwindow.cpp" line="-30"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
+        <source>LOAD %1</source>
+        <translation>LOAD %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1已打开 %2 %3 %4 | </translation>
     </message>
@@ -910,7 +939,7 @@
         <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+31"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-98"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
     </message>
@@ -935,8 +964,8 @@
         <translation>UPDATE 将改变哪些值；与文件或备份比较（%1）</translation>
     </message>
     <message>
-        <location line="+96"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-257"/>
+        <location line="+101"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-311"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -946,7 +975,7 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+105"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+108"/>
         <location line="+18"/>
         <source>ERROR</source>
         <translation>错误</translation>
@@ -976,7 +1005,17 @@
         <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+90"/>
+        <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
+        <translation>因信号 %1 停止；停止前已完成 UPDATE（S 和 G 记录均已发送）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stopped by signal %1</source>
+        <translation>因信号 %1 停止</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
     </message>
@@ -986,7 +1025,7 @@
         <translation>串口连接已断开</translation>
     </message>
     <message>
-        <location filename="../src/app/portdescription.cpp" line="+11"/>
+        <location filename="../src/app/portdescription.cpp" line="+12"/>
         <source>Description: %1</source>
         <translation>描述：%1</translation>
     </message>
@@ -1006,12 +1045,12 @@
         <translation>序列号：%1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+26"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+28"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>1 change is not written to the transmitter. Close anyway?</source>
         <translation>有 1 处改动尚未写入发射机。仍要关闭吗？</translation>
     </message>
@@ -1025,11 +1064,64 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
+        <source>Unwritten values could not be kept: %1</source>
+        <translation>未写入的参数无法保存：%1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>frames from the transmitter</source>
+        <translation>发射机发来的数据帧</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Unwritten values from the last session were kept:</source>
+        <translation>上次运行中未写入的参数已保留：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>丢弃</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unwritten values of the last session kept</source>
+        <translation>已保留上次未写入的参数</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Restore unwritten values</source>
+        <translation>恢复未写入的参数</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <location filename="../src/app/recoveryfile.cpp" line="+86"/>
+        <source>%1 could not be locked</source>
+        <translation>无法锁定 %1</translation>
+    </message>
 </context>
 <context>
     <name>SmallFile</name>
     <message>
-        <location filename="../src/core/smallfile.cpp" line="+19"/>
+        <location filename="../src/core/smallfile.cpp" line="+20"/>
         <source>It is not a regular file.</source>
         <translation>这不是普通文件。</translation>
     </message>
@@ -1042,7 +1134,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+43"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+49"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1052,7 +1144,34 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+68"/>
+        <source>READ incomplete: %1 of %2 groups</source>
+        <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not received: %1</source>
+        <translation>未收到：%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refused: %1</source>
+        <translation>已拒收：%1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>frame refused: %1</source>
+        <translation>数据帧被拒收：%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A frame held values no parameter can have; nothing of it was applied:
+%1</source>
+        <translation>数据帧中的值超出参数的取值范围，整帧均未应用：
+%1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>no backup written</source>
         <translation>未写入备份</translation>
     </message>
@@ -1087,7 +1206,12 @@
         <translation>UPDATE</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+15"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>恢复为发射机中的值</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The transmitter holds %1</source>
         <translation>发射机中的值为 %1</translation>
     </message>
@@ -1118,19 +1242,37 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>not all read</source>
+        <translation>未全部读取</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>same as the transmitter</source>
         <translation>与发射机一致</translation>
     </message>
 </context>
 <context>
+    <name>ValueHistory</name>
+    <message>
+        <location filename="../src/app/valuehistory.cpp" line="+97"/>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 values edited</source>
+        <translation>修改了 %1 个参数</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+80"/>
+        <location filename="../src/link/txlink.cpp" line="+65"/>
         <source>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</source>
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+117"/>
         <source>the port took nothing for %1 ms</source>
         <translation>端口在 %1 毫秒内未接收任何数据</translation>
     </message>
@@ -1138,7 +1280,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>J3K 与 J3LM 发射机参数编辑器</translation>
     </message>

@@ -20,6 +20,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,7 +57,7 @@ QPushButton *button(const QString &text, const char *name)
 
 }  // namespace
 
-DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
+DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader load, QWidget *parent)
     : QDialog(parent)
     , m_review(review)
     , m_load(std::move(load))
@@ -85,13 +87,35 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
     close->addButton(m_loadBackup, QDialogButtonBox::ActionRole);
 
+    // Every step the values went through since the editor started; the
+    // keys of undo and redo work here as in the window.
+    auto *historyLabel = new QLabel(
+        tr("History: %1 undoes, %2 redoes. Click a step to go back to it.")
+            .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
+                 tr("%1 or %2")
+                     .arg(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toString(QKeySequence::NativeText),
+                          QKeySequence(Qt::CTRL | Qt::Key_Y).toString(QKeySequence::NativeText))));
+    historyLabel->setObjectName(QStringLiteral("historyLabel"));
+    historyLabel->setWordWrap(true);
+    auto *historyView = new QUndoView(history);
+    historyView->setObjectName(QStringLiteral("historyView"));
+    historyView->setEmptyLabel(tr("start of this session"));
+    auto *historyColumn = new QVBoxLayout;
+    historyColumn->addWidget(historyLabel);
+    historyColumn->addWidget(historyView);
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(m_heading);
+    column->addWidget(m_rows, 3);
+    column->addLayout(commands);
+    column->addSpacing(8);
+    column->addWidget(backupsLabel);
+    column->addWidget(m_backups, 2);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(column, 3);
+    columns->addLayout(historyColumn, 2);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_heading);
-    layout->addWidget(m_rows, 3);
-    layout->addLayout(commands);
-    layout->addSpacing(8);
-    layout->addWidget(backupsLabel);
-    layout->addWidget(m_backups, 2);
+    layout->addLayout(columns);
     layout->addWidget(close);
 
     connect(m_putBack, &QPushButton::clicked, this, &DlgChanges::putBack);
@@ -101,8 +125,13 @@ DlgChanges::DlgChanges(TransmitterReview &review, Loader load, QWidget *parent)
     connect(m_backups, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_loadBackup->setEnabled(!m_backups->selectedItems().isEmpty()); });
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // An undone step changes what differs.
+    connect(history, &QUndoStack::indexChanged, this, [this] {
+        showRows();
+        showBackups();
+    });
 
-    resize(560, 520);
+    resize(860, 520);
     showRows();
     showBackups();
 }
@@ -205,7 +234,7 @@ void DlgChanges::loadBackup()
         QMessageBox::critical(this, MainWindow::tr("错误"), MainWindow::tr("不能读取指定的文件"));
         return;
     }
-    if (m_load(*text)) {
+    if (m_load(*text, tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()))) {
         showRows();
         showBackups();
     }

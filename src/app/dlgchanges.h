@@ -12,6 +12,7 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QUndoStack;
 class TransmitterReview;
 
 // The review of changes: what an UPDATE would change, parameter by
@@ -23,11 +24,12 @@ class DlgChanges : public QDialog
     Q_OBJECT
 
 public:
-    // Loads a parameter file's text into the editor the way LOAD does;
-    // false when it was refused.
-    using Loader = std::function<bool(const QString &text)>;
+    // Loads a parameter file's text into the editor the way LOAD does, as
+    // the step named `step`; false when it was refused.
+    using Loader = std::function<bool(const QString &text, const QString &step)>;
 
-    DlgChanges(TransmitterReview &review, Loader load, QWidget *parent = nullptr);
+    // `history` is shown beside the changes; a click on a step goes back to it.
+    DlgChanges(TransmitterReview &review, QUndoStack *history, Loader load, QWidget *parent = nullptr);
 
 private:
     void compareWithFile();

@@ -22,6 +22,8 @@ public:
     ~DlgLoad() override;
 
     QString getContext() const { return context; }
+    // The file read, empty when none was.
+    QString filePath() const { return fileName; }
     // Where browsing starts, and after a file is read, the folder it is in.
     void setFolder(const QString &folder) { m_folder = folder; }
     QString folder() const { return m_folder; }

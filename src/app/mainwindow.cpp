@@ -7,8 +7,10 @@
 #include "formfont.h"
 #include "parambinding.h"
 #include "paramfile.h"
+#include "recoveryfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
+#include "valuehistory.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"  // complete where the window deletes it
 #endif
@@ -29,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     useFormFont(this);
     m_binding = std::make_unique<ParamBinding>(this);
+    setUpHistory();
 
     useResourceIconsWhereMissing();
 #ifndef Q_OS_WIN
@@ -65,12 +68,17 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 // Leaving with the port open closes it without a DIS notice.
-MainWindow::~MainWindow() { myCom->close(j3k::TxLink::Notice::Skip); }
+MainWindow::~MainWindow()
+{
+    myCom->close(j3k::TxLink::Notice::Skip);
+    // Before the widgets go: the end of a spin box's editing is no step.
+    delete m_history;
+}
 
 // Closed in UPDATE's pause, the window would leave the transmitter with an
-// S record and no G record (quitting the application ends every event loop,
-// the pause's too). The update runs to its end, pause and all; then the
-// window closes.
+// S record and no G record. The update runs to its end, pause and all; then
+// the window closes. Quitting the application asks the window to close
+// first, so it waits the same way.
 void MainWindow::closeEvent(QCloseEvent *e)
 {
     if (m_updatePending) {
@@ -78,11 +86,13 @@ void MainWindow::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    if (!confirmClose()) {
+    if (!m_stopSignal && !confirmClose()) {
         e->ignore();
         return;
     }
     saveSettings();
+    if (!m_keepRecovery)
+        m_recovery->remove();
     QMainWindow::closeEvent(e);
 }
 
@@ -105,6 +115,7 @@ void MainWindow::retranslate()
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
     retranslateReview();
+    retranslateHistory();
 }
 
 // The command bar's icons are loose files under images/ in the current
@@ -125,14 +136,6 @@ void MainWindow::useResourceIconsWhereMissing()
     }
 }
 
-void MainWindow::applyRecord(j3k::RecordId id, QStringView record)
-{
-    // Only the widgets the record set: a combo box whose index was refused,
-    // and every widget of the other record, are left exactly as they were.
-    j3k::ParamSet params = m_binding->read();
-    m_binding->write(params, j3k::applyRecord(id, record, params));
-}
-
 void MainWindow::load()
 {
     DlgLoad dlg(this);
@@ -141,10 +144,10 @@ void MainWindow::load()
     m_fileFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
-    loadText(dlg.getContext());
+    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
 }
 
-bool MainWindow::loadText(const QString &text)
+bool MainWindow::loadText(const QString &text, const QString &step)
 {
     // A text that is not a parameter file would decode to nonsense in every
     // widget; refuse it whole rather than load part of it.
@@ -153,8 +156,13 @@ bool MainWindow::loadText(const QString &text)
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
     }
-    applyRecord(j3k::RecordId::S, records->s);
-    applyRecord(j3k::RecordId::G, records->g);
+    // Only the widgets the records set: a combo box whose index was refused
+    // is left exactly as it was.
+    j3k::ParamSet params = m_binding->read();
+    const QList<int> set = j3k::applyRecord(j3k::RecordId::S, records->s, params)
+                           + j3k::applyRecord(j3k::RecordId::G, records->g, params);
+    m_history->apply(step, params, set);
+    m_recovery->setBaseline(m_binding->read());
     m_review->refresh();
     return true;
 }
@@ -163,7 +171,8 @@ void MainWindow::save()
 {
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
-    const QByteArray contents = j3k::paramFileBytes(m_binding->read());
+    const j3k::ParamSet params = m_binding->read();
+    const QByteArray contents = j3k::paramFileBytes(params);
     const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_fileFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qCDebug(lcFiles) << fileName;
@@ -173,6 +182,8 @@ void MainWindow::save()
     const QString failure = j3k::replaceSmallFile(fileName, contents);
     if (!failure.isEmpty())
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
+    else
+        m_recovery->setBaseline(params);
 }
 
 void MainWindow::refrushInfoLabel()

@@ -6,6 +6,7 @@
 #include "records.h"
 #include "txlink.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
@@ -17,6 +18,10 @@
 
 class ParamBinding;
 class PtyTransmitter;
+class QAction;
+class QToolBar;
+class RecoveryFile;
+class ValueHistory;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -35,6 +40,23 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // A terminating signal (SIGINT, SIGTERM, SIGHUP) as the self-pipe
+    // delivers it: the window closes without the question, with DIS, after
+    // a running UPDATE's G record, and the application exits with 128 +
+    // `signal`.
+    void stopOnSignal(int signal);
+
+public Q_SLOTS:
+    // For an end the user did not choose (stopping() runs it): the values
+    // not written anywhere go to the recovery file at once, and stay there
+    // through the close that follows.
+    void saveRecoveryNow();
+
+Q_SIGNALS:
+    // A terminating signal is about to close the window: the last moment
+    // to keep what the user has not written anywhere.
+    void stopping(int signal);
+
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -50,9 +72,6 @@ private Q_SLOTS:
     void save();
 
 private:
-    // A record applied to the window's values.
-    void applyRecord(j3k::RecordId id, QStringView record);
-
     // The serial link (mainwindow_serial.cpp).
     void setUpLink();
     void openPort();
@@ -64,6 +83,10 @@ private:
     // read shows an error box and gives no bytes.
     QByteArray whattoSend(const QString &tmp, bool hex);
     void countSent(qint64 bytes);
+    void applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes);
+    void setCommandsEnabled(bool enabled);
+    void updateFinished(bool whole);
+    void stopNow(bool afterUpdate);
     void dropLostPort(const QString &reason);
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
@@ -71,8 +94,9 @@ private:
     void setUpPortList();
     void pollPorts();
 
-    // LOAD's checks and decoding, for a text read by the load dialog.
-    bool loadText(const QString &text);
+    // LOAD's checks and decoding, for a text read by the load dialog; the
+    // values change as one step named `step`.
+    bool loadText(const QString &text, const QString &step);
 
     // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
     // the window, what the port list says of each adapter.
@@ -102,6 +126,9 @@ private:
     qint64 transCount = 0;
     bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
     bool m_closeWhenUpdated = false;
+    bool m_updateCut = false;                   // the line went in the pause: the G record never went out
+    std::pair<QString, QString> m_sentRecords;  // the running UPDATE's S and G records
+    int m_stopSignal = 0;                       // the terminating signal being obeyed
     j3k::FrameDecoder m_decoder;
 
     QTimer *m_portPoll = nullptr;
@@ -118,4 +145,20 @@ private:
     bool confirmClose();
     TransmitterReview *m_review = nullptr;
     QPushButton *m_changesButton = nullptr;
+
+    // The values over time: undo, redo and recovery (mainwindow_history.cpp).
+    void setUpHistory();
+    void retranslateHistory();
+    void offerRecovery();
+    void restoreRecovery();
+    void closeRecoveryBar();
+    ValueHistory *m_history = nullptr;
+    RecoveryFile *m_recovery = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
+    bool m_keepRecovery = false;        // the window closes without the user choosing it
+    int m_frameBurst = 0;               // the step that frames coming in now join
+    bool m_frameBurstIsRead = true;     // that step is a READ's
+    QElapsedTimer m_lastFrames;
 };

@@ -8,9 +8,11 @@
 #include "dlgload.h"
 #include "portdescription.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QSerialPortInfo>
@@ -41,16 +43,18 @@ std::vector<Command> commands(const Ui::MainWindow &ui, QPushButton *changes)
     };
 }
 
-// Text fields on X11 take Ctrl+D and Ctrl+U for editing, so a spin box with
-// the focus would keep those commands' shortcuts from ever working. In this
-// window the commands come first.
+// Text fields on X11 take Ctrl+D and Ctrl+U for editing, and every text
+// field takes Ctrl+Z for its own undo, so a spin box with the focus would
+// keep those commands' shortcuts from ever working. In this window the
+// commands come first.
 class CommandsFirst : public QObject
 {
 public:
-    CommandsFirst(QWidget *window, std::vector<QAbstractButton *> buttons)
+    CommandsFirst(QWidget *window, std::vector<QAbstractButton *> buttons, QList<QAction *> actions)
         : QObject(window)
         , m_window(window)
         , m_buttons(std::move(buttons))
+        , m_actions(std::move(actions))
     {}
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -63,12 +67,15 @@ public:
         // Not passed on, the override stays unaccepted and the shortcut runs.
         const QKeySequence keys(static_cast<QKeyEvent *>(event)->keyCombination());
         return std::any_of(m_buttons.begin(), m_buttons.end(),
-                           [&keys](QAbstractButton *b) { return b->isEnabled() && b->shortcut() == keys; });
+                           [&keys](QAbstractButton *b) { return b->isEnabled() && b->shortcut() == keys; })
+               || std::any_of(m_actions.begin(), m_actions.end(),
+                              [&keys](QAction *a) { return a->shortcuts().contains(keys); });
     }
 
 private:
     QWidget *m_window;
     std::vector<QAbstractButton *> m_buttons;
+    QList<QAction *> m_actions;
 };
 
 // The one local file a drag carries, or empty.
@@ -85,7 +92,7 @@ void MainWindow::setUpShortcuts()
     std::vector<QAbstractButton *> buttons;
     for (const Command &c : commands(*ui, m_changesButton))
         buttons.push_back(c.button);
-    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons)));
+    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), {m_undo, m_redo}));
     retranslateShortcuts();
 }
 
@@ -122,7 +129,7 @@ void MainWindow::loadFile(const QString &path)
     if (!dlg.readFile(path))
         return;
     m_fileFolder = dlg.folder();
-    loadText(dlg.getContext());
+    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(path).fileName()));
 }
 
 // Each port's tooltip tells what the system knows of its adapter, so two

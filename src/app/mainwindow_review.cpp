@@ -7,13 +7,14 @@
 #include "dlgchanges.h"
 #include "parambinding.h"
 #include "transmitterreview.h"
+#include "valuehistory.h"
 
 #include <QMessageBox>
 #include <QStyle>
 
 void MainWindow::setUpReview()
 {
-    m_review = new TransmitterReview(this, *m_binding, secLabel);
+    m_review = new TransmitterReview(this, *m_binding, *m_history, secLabel);
     m_changesButton = new QPushButton(this);
     m_changesButton->setObjectName(QStringLiteral("pushButtonChanges"));
     m_changesButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
@@ -32,7 +33,9 @@ void MainWindow::showChanges()
 {
     m_review->refresh();
     DlgChanges dlg(
-        *m_review, [this](const QString &text) { return loadText(text); }, this);
+        *m_review, m_history->stack(),
+        [this](const QString &text, const QString &step) { return loadText(text, step); }, this);
+    dlg.addActions({m_undo, m_redo});  // the keys work there too
     dlg.exec();
 }
 

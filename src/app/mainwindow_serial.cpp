@@ -7,15 +7,21 @@
 #include "comm.h"
 #include "parambinding.h"
 #include "portnames.h"
+#include "recoveryfile.h"
+#include "stopsignals.h"
 #include "transmitterreview.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QSerialPortInfo>
+#include <QTextStream>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
 
 namespace {
 
@@ -118,6 +124,9 @@ void MainWindow::setUpLink()
     connect(myCom, &j3k::TxLink::received, this, &MainWindow::readMyCom);
     connect(myCom, &j3k::TxLink::sent, this, &MainWindow::countSent);
     connect(myCom, &j3k::TxLink::lost, this, &MainWindow::dropLostPort);
+    connect(myCom, &j3k::TxLink::updateFinished, this, &MainWindow::updateFinished);
+    auto *stop = new j3k::StopSignals(this);
+    connect(stop, &j3k::StopSignals::caught, this, &MainWindow::stopOnSignal);
 }
 
 void MainWindow::on_pushButtonOpen_clicked()
@@ -249,6 +258,8 @@ void MainWindow::on_pushButtonRead_clicked()
         return;
     myCom->requestRead();
     m_review->readSent();
+    ++m_frameBurst;
+    m_frameBurstIsRead = true;
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
@@ -266,32 +277,81 @@ void MainWindow::on_pushButtonSend2_clicked()
     // taken for part of this update. LOAD and CHANGES (which can load a
     // backup) wait too, so the window does not show a set other than the
     // one being sent.
+    if (!myCom->startUpdate(whattoSend(recordS, false), whattoSend(recordG, false)))
+        return;
+    m_sentRecords = {recordS, recordG};
+    m_updatePending = true;
+    setCommandsEnabled(false);
+}
+
+// The transmitter needs half a second between the records, and nothing
+// else may reach it in between: a second S record or a READ would be taken
+// for part of this update. LOAD and CHANGES (which can load a backup) wait
+// too, so the window does not show a set other than the one being sent.
+void MainWindow::setCommandsEnabled(bool enabled)
+{
     const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen, ui->pushButtonLoad,
                                     m_changesButton};
     for (QWidget *w : commands)
-        w->setEnabled(false);
-    m_updatePending = true;
-    // False when the port was lost meanwhile: the G record did not go out.
-    const bool whole = myCom->update(whattoSend(recordS, false), whattoSend(recordG, false));
+        w->setEnabled(enabled);
+}
+
+// The G record went out (`whole`) or the line was lost in the pause.
+// Whatever waited for the update (closing, a signal) goes on now.
+void MainWindow::updateFinished(bool whole)
+{
     m_updatePending = false;
-    for (QWidget *w : commands)
-        w->setEnabled(true);
+    setCommandsEnabled(true);
     if (whole)
-        m_review->updateSent(recordS, recordG);
-    if (m_closeWhenUpdated) {
-        m_closeWhenUpdated = false;
+        m_review->updateSent(m_sentRecords.first, m_sentRecords.second);
+    else
+        m_updateCut = true;
+    if (m_stopSignal)
+        stopNow(whole);
+    else if (std::exchange(m_closeWhenUpdated, false))
         close();
-    }
+}
+
+// SIGINT, SIGTERM or SIGHUP: closing the window without the question, once
+// a running UPDATE has sent its G record.
+void MainWindow::stopOnSignal(int signal)
+{
+    if (m_stopSignal)
+        return;
+    m_stopSignal = signal;
+    if (!m_updatePending)
+        stopNow(false);
+}
+
+void MainWindow::stopNow(bool afterUpdate)
+{
+    Q_EMIT stopping(m_stopSignal);
+    if (isComOpen)
+        closePort(j3k::TxLink::Notice::Send);
+    QTextStream err(stderr);
+    err << "j3k-editor: "
+        << (afterUpdate ? tr("stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping")
+                        : tr("stopped by signal %1"))
+               .arg(m_stopSignal)
+        << Qt::endl;
+    close();
+    QCoreApplication::exit(128 + m_stopSignal);
 }
 
 void MainWindow::readMyCom(const QByteArray &batch)
 {
     recvCount += batch.size();
     refrushInfoLabel();
-    j3k::ParamSet params = m_binding->read();
-    const QList<int> set = m_decoder.feed(batch, params);
-    m_binding->write(params, set);
-    m_review->framesApplied(params, set, m_decoder);
+    j3k::ParamSet carried = m_binding->read();
+    const QList<int> set = m_decoder.feed(batch, carried);
+    // Frames of a READ fill the window; any other frames only the values
+    // the user has not changed since the transmitter's were last known.
+    QList<int> shown = set;
+    if (!m_review->isReading())
+        shown.removeIf([this](int index) { return m_review->edited(index); });
+    applyFrameValues(carried, shown);
+    m_recovery->setBaseline(carried, set);  // what was read, shown or not
+    m_review->framesApplied(carried, set, m_decoder);
 }
 
 // A pulled adapter (or a closed pseudo-terminal): the link reports it once
@@ -300,7 +360,7 @@ void MainWindow::dropLostPort(const QString &reason)
 {
     closePort(j3k::TxLink::Notice::Skip);  // nobody is left to hear a DIS
     QString details = reason;
-    if (m_updatePending) {
+    if (std::exchange(m_updateCut, false)) {
         details.prepend(tr("UPDATE is incomplete: the transmitter got the S record but not the G record. "
                            "Repeat UPDATE once the port is back.")
                         + u'\n');

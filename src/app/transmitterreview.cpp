@@ -5,6 +5,8 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "paramtext.h"
+#include "rangecheck.h"
+#include "valuehistory.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +22,8 @@ namespace {
 
 // How long a transmitter may take to start answering READ.
 constexpr int kAnswerTimeoutMs = 1000;
+// How long a whole answer may take; frames after it are unasked ones.
+constexpr int kReadTimeoutMs = 3000;
 
 const char *const kMarkProperty = "transmitterMark";
 
@@ -32,10 +36,11 @@ QColor mixed(const QColor &a, const QColor &b, qreal t)
 
 }  // namespace
 
-TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLabel *panel)
+TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel)
     : QObject(window)
     , m_window(window)
     , m_binding(binding)
+    , m_history(history)
     , m_panel(panel)
 {
     m_noAnswer.setSingleShot(true);
@@ -46,6 +51,10 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLa
                           "transmitter's, that the port settings are its settings, and that it is switched on.");
         refresh();
     });
+
+    m_readEnd.setSingleShot(true);
+    m_readEnd.setInterval(kReadTimeoutMs);
+    connect(&m_readEnd, &QTimer::timeout, this, &TransmitterReview::endRead);
 
     // Typing in one box re-marks them all once, when the event loop next runs.
     m_pendingRefresh.setSingleShot(true);
@@ -66,7 +75,9 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, QLa
 
 void TransmitterReview::portOpened()
 {
-    m_state.reset();
+    m_state.reset(editor());
+    m_reading = false;
+    m_readEnd.stop();
     m_connected = true;
     m_note.clear();
     m_noteDetail.clear();
@@ -74,7 +85,12 @@ void TransmitterReview::portOpened()
     refresh();
 }
 
-void TransmitterReview::portClosed() { m_noAnswer.stop(); }
+void TransmitterReview::portClosed()
+{
+    m_noAnswer.stop();
+    m_readEnd.stop();
+    m_reading = false;
+}
 
 void TransmitterReview::readSent()
 {
@@ -82,16 +98,51 @@ void TransmitterReview::readSent()
     m_note.clear();
     m_noteDetail.clear();
     m_noAnswer.start();
+    m_readEnd.start();
+    m_reading = true;
+    m_refused.clear();
+    refresh();
+}
+
+// Three seconds after READ without every frame type: what came is known,
+// the rest keeps its "not read", and no backup is made of a part.
+void TransmitterReview::endRead()
+{
+    m_reading = false;
+    const QList<quint8> missing = m_state.missingSinceRead();
+    if (missing.size() == j3k::FrameTypeCount)
+        return;  // nothing came: the note of the missing answer says it
+    QStringList groups;
+    for (const quint8 type : missing)
+        groups << j3k::frameGroup(type);
+    m_note = tr("READ incomplete: %1 of %2 groups").arg(j3k::FrameTypeCount - missing.size()).arg(j3k::FrameTypeCount);
+    m_noteDetail = tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
+    if (!m_refused.isEmpty()) {
+        m_note += QLatin1String("; ") + m_refused.join(QLatin1String("; "));
+        m_noteDetail += u'\n' + tr("Refused: %1").arg(m_refused.join(QLatin1String("; ")));
+    }
     refresh();
 }
 
 void TransmitterReview::framesApplied(const ParamSet &params, const QList<int> &set, const j3k::FrameDecoder &decoder)
 {
+    if (!decoder.lastRefused().isEmpty()) {
+        // Refused frames are not received: their values are named, not shown.
+        const QStringList faults = j3k::faultMessages(decoder.lastRefused());
+        m_refused << faults;
+        m_note = tr("frame refused: %1").arg(faults.join(QLatin1String("; ")));
+        m_noteDetail
+            = tr("A frame held values no parameter can have; nothing of it was applied:\n%1").arg(faults.join(u'\n'));
+        refresh();
+    }
     if (decoder.lastTypes().isEmpty())
-        return;  // part of a frame, or bytes that make none
+        return;  // part of a frame, refused ones, or bytes that make none
     m_noAnswer.stop();
-    if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()))
+    if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()) && m_reading) {
+        m_reading = false;
+        m_readEnd.stop();
         completeRead();
+    }
     refresh();
 }
 
@@ -151,7 +202,7 @@ void TransmitterReview::putBack()
     QList<int> indexes;
     for (const j3k::ParamChange &c : m_state.changes(ed))
         indexes << c.index;
-    m_binding.write(m_state.held(ed), indexes);
+    m_history.apply(tr("Put back the transmitter's values"), m_state.held(ed), indexes);
     refresh();
 }
 
@@ -185,6 +236,8 @@ void TransmitterReview::refresh()
         words = tr("%1 changes not written").arg(changes);
     else if (m_state.hasWritten())
         words = tr("written, READ to confirm");
+    else if (!m_state.knowsAll(ed))
+        words = tr("not all read");  // nothing may be called the same that was never read
     else
         words = tr("same as the transmitter");
     // Short enough to leave the status line its room; the rest is in the tooltip.

@@ -15,6 +15,7 @@
 class ParamBinding;
 class QLabel;
 class QWidget;
+class ValueHistory;
 
 // What the window knows of the transmitter's settings, shown to the user:
 // the marks on values an UPDATE would change, the status panel's few words,
@@ -28,21 +29,29 @@ class TransmitterReview : public QObject
     Q_OBJECT
 
 public:
-    TransmitterReview(QWidget *window, ParamBinding &binding, QLabel *panel);
+    TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel);
 
     // What happens on the line.
     void portOpened();
     void portClosed();
     void readSent();
+    // Frames arrived: `params` holds the values they carried for the
+    // parameters in `set`, whether or not the window shows them.
     void framesApplied(const j3k::ParamSet &params, const QList<int> &set, const j3k::FrameDecoder &decoder);
     void updateSent(const QString &sRecord, const QString &gRecord);
+
+    // Between READ and its end: every frame type in, or 3 s after it.
+    bool isReading() const { return m_reading; }
+    // Whether the user changed the value since the transmitter's was last
+    // known: frames outside a READ leave it as it is.
+    bool edited(int index) const { return m_state.edited(index, editor()); }
 
     j3k::ParamSet editor() const;
     bool hasReported() const { return m_state.hasReported(); }
     // The transmitter's values and the editor's where they differ (a: the
     // transmitter, b: the editor).
     QList<j3k::ParamChange> changes() const;
-    // Sets every changed value back to the transmitter's.
+    // Sets every changed value back to the transmitter's, as one step.
     void putBack();
 
     const j3k::BackupStore &backups() const { return m_backups; }
@@ -53,11 +62,13 @@ public:
 
 private:
     void completeRead();
+    void endRead();
     void showNotTaken(const QList<j3k::ParamChange> &notTaken);
     void markWidget(int index, j3k::TransmitterState::Mark mark, const QString &tip);
 
     QWidget *m_window;
     ParamBinding &m_binding;
+    ValueHistory &m_history;
     QLabel *m_panel;
     j3k::TransmitterState m_state;
     j3k::BackupStore m_backups;
@@ -65,6 +76,9 @@ private:
     QString m_note;            // what the last command came to, after the state
     QString m_noteDetail;      // the same at length, for the panel's tooltip
     QTimer m_noAnswer;
+    QTimer m_readEnd;
+    bool m_reading = false;
+    QStringList m_refused;  // values of refused frames since READ
     QTimer m_pendingRefresh;
     std::array<QString, j3k::ParamCount> m_formTips;
 };

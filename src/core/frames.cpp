@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frames.h"
 
+#include "rangecheck.h"
+
 #include <algorithm>
 
 namespace j3k {
@@ -28,6 +30,7 @@ struct DataByte {
 
 struct FrameLayout {
     quint8 type;
+    const char *group;             // the parameters it carries, as the window names them
     std::array<DataByte, 8> data;  // frame bytes 4..11
 };
 
@@ -43,32 +46,32 @@ constexpr DataByte drDown{Xform::DrDown, "spinBox_80"};
 // read it, so they cannot disagree about a byte.
 // clang-format off
 constexpr std::array<FrameLayout, FrameTypeCount> kFrames{{
-    {0x44, {plain("spinBox"), plain("spinBox_2"), plain("spinBox_3"), plain("spinBox_4"),  // REVERSE
+    {0x44, "REVERSE", {plain("spinBox"), plain("spinBox_2"), plain("spinBox_3"), plain("spinBox_4"),
             plain("spinBox_5"), plain("spinBox_6"), plain("spinBox_7"), plain("spinBox_8")}},
-    {0x55, {m120("spinBox_9"), m120("spinBox_10"), m120("spinBox_11"), m120("spinBox_12"),  // SUB-TRIM
+    {0x55, "SUB-TRIM", {m120("spinBox_9"), m120("spinBox_10"), m120("spinBox_11"), m120("spinBox_12"),
             m120("spinBox_13"), m120("spinBox_14"), m120("spinBox_15"), m120("spinBox_16")}},
-    {0x66, {plain("spinBox_17"), plain("spinBox_18"), plain("spinBox_19"), plain("spinBox_20"),  // END POINT L
+    {0x66, "END POINT L", {plain("spinBox_17"), plain("spinBox_18"), plain("spinBox_19"), plain("spinBox_20"),
             plain("spinBox_21"), plain("spinBox_22"), plain("spinBox_23"), plain("spinBox_24")}},
-    {0x77, {plain("spinBox_25"), plain("spinBox_26"), plain("spinBox_27"), plain("spinBox_28"),  // END POINT R
+    {0x77, "END POINT R", {plain("spinBox_25"), plain("spinBox_26"), plain("spinBox_27"), plain("spinBox_28"),
             plain("spinBox_29"), plain("spinBox_30"), plain("spinBox_31"), plain("spinBox_32")}},
-    {0x88, {plain("spinBox_33"), plain("spinBox_34"), plain("spinBox_35"), plain("spinBox_36"),  // FAIL SAFE
+    {0x88, "FAIL SAFE", {plain("spinBox_33"), plain("spinBox_34"), plain("spinBox_35"), plain("spinBox_36"),
             plain("spinBox_37"), plain("spinBox_38"), plain("spinBox_39"), plain("spinBox_40")}},
-    {0xAA, {plain("spinBox_41"), plain("spinBox_42"), plain("spinBox_43"), plain("spinBox_44"),  // AUX-CH
+    {0xAA, "AUX-CH", {plain("spinBox_41"), plain("spinBox_42"), plain("spinBox_43"), plain("spinBox_44"),
             none, none, none, none}},
-    {0x99, {none, {Xform::Tenths, "doubleSpinBox"}, none, plain("spinBox_45"),  // TX-ALARM, STK-MODE
+    {0x99, "TX-ALARM, STK-MODE, VERSION", {none, {Xform::Tenths, "doubleSpinBox"}, none, plain("spinBox_45"),
             {Xform::Version, "spinBox_46"}, none /* version, low byte */, none, none}},
-    {0xA1, {combo("comboBox_4"), plain("spinBox_81"), plain("spinBox_82"), plain("spinBox_83"),  // ATTITUDE
+    {0xA1, "ATTITUDE", {combo("comboBox_4"), plain("spinBox_81"), plain("spinBox_82"), plain("spinBox_83"),
             plain("spinBox_84"), plain("spinBox_85"), plain("spinBox_86"), none}},
-    {0xA2, {combo("comboBox_5"), m120("spinBox_87"), m120("spinBox_88"), m120("spinBox_89"),  // ELEVON
+    {0xA2, "ELEVON", {combo("comboBox_5"), m120("spinBox_87"), m120("spinBox_88"), m120("spinBox_89"),
             m120("spinBox_90"), m120("spinBox_91"), m120("spinBox_92"), none}},
-    {0xA3, {combo("comboBox_6"), m100("spinBox_93"), m100("spinBox_94"), m100("spinBox_95"),  // V-TAIL, D/R MIX
+    {0xA3, "V-TAIL, D/R MIX", {combo("comboBox_6"), m100("spinBox_93"), m100("spinBox_94"), m100("spinBox_95"),
             m100("spinBox_96"), combo("comboBox"), none, none}},
-    {0xA4, {plain("spinBox_71"), plain("spinBox_72"), plain("spinBox_73"), plain("spinBox_74"),  // DELAY
+    {0xA4, "DELAY", {plain("spinBox_71"), plain("spinBox_72"), plain("spinBox_73"), plain("spinBox_74"),
             plain("spinBox_75"), plain("spinBox_76"), plain("spinBox_77"), plain("spinBox_78")}},
-    {0xA5, {drUp, drUp, drUp, drUp, drDown, drDown, drDown, drDown}},  // D/R rates, CH1..CH4
-    {0xA6, {m100("spinBox_98"), m100("spinBox_101"), m100("spinBox_99"), m100("spinBox_102"),  // PROG.MIX values
+    {0xA5, "D/R rates", {drUp, drUp, drUp, drUp, drDown, drDown, drDown, drDown}},
+    {0xA6, "PROG.MIX values", {m100("spinBox_98"), m100("spinBox_101"), m100("spinBox_99"), m100("spinBox_102"),
             m100("spinBox_97"), m100("spinBox_100"), combo("comboBox_11"), combo("comboBox_9")}},
-    {0xA7, {combo("comboBox_12"), combo("comboBox_10"), combo("comboBox_7"), combo("comboBox_8"),  // PROG.MIX SLA, MIX
+    {0xA7, "PROG.MIX SLA, MIX", {combo("comboBox_12"), combo("comboBox_10"), combo("comboBox_7"), combo("comboBox_8"),
             none, none, none, none}},
 }};
 // clang-format on
@@ -129,32 +132,43 @@ int checkedLayout(const char *p)
 // What the transmitter adds to a value to make it fit a byte.
 constexpr int bias(Xform x) { return x == Xform::Minus120 ? 120 : x == Xform::Minus100 ? 100 : 0; }
 
-void applyFrame(int f, const char *frame, ParamSet &params, QList<int> &set)
+// Every value a frame carries, as the transmitter sent it: the D/R rates of
+// all four channels too, each under the editor's rate parameter.
+RawValues frameValues(int f, const char *frame)
 {
-    static const int drChannelIndex = paramIndex(u"comboBox_2");
-    const int drChannel = params.value(drChannelIndex);
     const auto byteAt = [frame](std::size_t k) { return int(uchar(frame[4 + k])); };
+    RawValues values;
     for (std::size_t k = 0; k < 8; ++k) {
         const Xform x = kFrames[std::size_t(f)].data[k].xform;
         if (x == Xform::Unused)
             continue;
-        if ((x == Xform::DrUp || x == Xform::DrDown) && int(k % 4) != drChannel)
-            continue;  // another channel's rate; the editor shows one pair
         const int value = x == Xform::Version ? byteAt(k) * 256 + byteAt(k + 1) : byteAt(k) - bias(x);
-        const int index = paramIndexes()[std::size_t(f)][k];
-        if (params.set(index, value))
-            set.append(index);
+        values.append({paramIndexes()[std::size_t(f)][k], value});
     }
+    return values;
 }
 
-DrRates ratesOf(const char *frame)
+// Applies a frame whose values all passed the range check. Of the D/R
+// rates only the pair of the editor's channel is shown.
+void applyFrame(int f, const RawValues &values, ParamSet &params, QList<int> &set)
 {
-    static const ParamInfo &up = paramTable()[std::size_t(paramIndex(u"spinBox_79"))];
-    static const ParamInfo &down = paramTable()[std::size_t(paramIndex(u"spinBox_80"))];
+    static const int drChannelIndex = paramIndex(u"comboBox_2");
+    const bool rates = kFrames[std::size_t(f)].data[0].xform == Xform::DrUp;
+    const int drChannel = params.value(drChannelIndex);
+    RawValues shown;
+    for (qsizetype k = 0; k < values.size(); ++k) {
+        if (!rates || int(k % 4) == drChannel)
+            shown.append(values[k]);
+    }
+    set.append(applyRawValues(shown, params));
+}
+
+DrRates ratesOf(const RawValues &values)
+{
     DrRates rates;
     for (std::size_t ch = 0; ch < rates.up.size(); ++ch) {
-        rates.up[ch] = std::clamp(int(uchar(frame[4 + ch])), up.min, up.max);
-        rates.down[ch] = std::clamp(int(uchar(frame[8 + ch])), down.min, down.max);
+        rates.up[ch] = values[qsizetype(ch)].value;
+        rates.down[ch] = values[qsizetype(ch + 4)].value;
     }
     return rates;
 }
@@ -197,6 +211,20 @@ QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates
     return frame;
 }
 
+QString frameGroup(quint8 type)
+{
+    const int f = layoutIndex(type);
+    return f < 0 ? QString() : QString::fromLatin1(kFrames[std::size_t(f)].group);
+}
+
+QList<quint8> frameTypes()
+{
+    QList<quint8> types;
+    for (const FrameLayout &f : kFrames)
+        types << f.type;
+    return types;
+}
+
 QByteArray encodeFrames(const ParamSet &params, const DrRates &rates)
 {
     QByteArray out;
@@ -209,6 +237,7 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
 {
     QList<int> set;
     m_lastTypes.clear();
+    m_lastRefused.clear();
     m_pending.append(chunk.data(), chunk.size());
     qsizetype start = 0;
     for (;;) {
@@ -238,11 +267,19 @@ QList<int> FrameDecoder::feed(QByteArrayView chunk, ParamSet &params)
         m_frameCount = std::min(m_frameCount + 1, 500);
         const int f = checkedLayout(p);
         if (f >= 0) {
-            applyFrame(f, p, params, set);
-            m_typesSeen.set(std::size_t(f));
-            m_lastTypes.append(kFrames[std::size_t(f)].type);
-            if (kFrames[std::size_t(f)].data[0].xform == Xform::DrUp)
-                m_rates = ratesOf(p);
+            // A value its parameter cannot hold is noise or another
+            // transmitter's: the whole frame counts as not received.
+            const RawValues values = frameValues(f, p);
+            const QList<RangeFault> faults = checkRanges(values);
+            if (faults.isEmpty()) {
+                applyFrame(f, values, params, set);
+                m_typesSeen.set(std::size_t(f));
+                m_lastTypes.append(kFrames[std::size_t(f)].type);
+                if (kFrames[std::size_t(f)].data[0].xform == Xform::DrUp)
+                    m_rates = ratesOf(values);
+            } else {
+                m_lastRefused.append(faults);
+            }
             start += FrameLength;
         } else {
             start += 1;

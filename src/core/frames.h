@@ -2,10 +2,12 @@
 #pragma once
 
 #include "paramset.h"
+#include "rangecheck.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
 
 #include <array>
 #include <bitset>
@@ -37,6 +39,12 @@ struct DrRates {
 // type that is not one of the fourteen.
 QByteArray encodeFrame(quint8 type, const ParamSet &params, const DrRates &rates);
 
+// The fourteen frame types, in the order a transmitter answers READ.
+QList<quint8> frameTypes();
+// What a frame type carries, in the window's words ("SUB-TRIM", "D/R
+// rates"); empty for a type that is none of the fourteen.
+QString frameGroup(quint8 type);
+
 // All fourteen frame types back to back: a whole answer to READ.
 QByteArray encodeFrames(const ParamSet &params, const DrRates &rates);
 
@@ -55,9 +63,10 @@ QByteArray encodeFrames(const ParamSet &params, const DrRates &rates);
 class FrameDecoder
 {
 public:
-    // Applies every complete frame that passes its checks, in order, through
-    // ParamSet::set (spin values clamp, a combo index off its list is
-    // refused). For 0xA5 the channel is comboBox_2's index, read once per
+    // Applies every complete frame that passes its checks, in order. A
+    // frame holding a value its parameter cannot hold (outside a spin box's
+    // range, an item a combo box lacks) is refused whole: nothing of it is
+    // applied and its type does not count as received. For 0xA5 the channel is comboBox_2's index, read once per
     // frame. Returns the paramTable() indexes of the parameters set, in the
     // order they were set; refused values are not listed.
     QList<int> feed(QByteArrayView chunk, ParamSet &params);
@@ -82,9 +91,11 @@ public:
 
     // The types of the frames the last feed() applied, in order.
     const QList<quint8> &lastTypes() const { return m_lastTypes; }
+    // Why the last feed() refused frames: one fault per value out of range.
+    const QList<RangeFault> &lastRefused() const { return m_lastRefused; }
 
     // Every channel's D/R rates as the last 0xA5 frame applied carried
-    // them, each clamped into the rates' range: what the transmitter holds
+    // them: what the transmitter holds
     // beside the one pair the editor shows.
     const DrRates &rates() const { return m_rates; }
 
@@ -92,6 +103,7 @@ private:
     std::bitset<FrameTypeCount> m_typesSeen;
     QByteArray m_pending;
     QList<quint8> m_lastTypes;
+    QList<RangeFault> m_lastRefused;
     DrRates m_rates;
     bool m_afterFailed = false;  // m_pending starts at byte 1 of a failed frame
     int m_frameCount = 0;

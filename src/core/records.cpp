@@ -158,9 +158,9 @@ QString buildRecord(RecordId id, const ParamSet &params)
     return record;
 }
 
-QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params)
+RawValues decodeRecord(RecordId id, QStringView record)
 {
-    QList<int> set;
+    RawValues values;
     forEachField(id, [&](const RecordField &f, int index) {
         // A field cut off by the end of the text reads what is left of it.
         const QStringView text = f.pos < record.size()
@@ -170,10 +170,14 @@ QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params)
         int n = text.toInt(&ok, 16);
         if (!ok)
             n = 0;
-        if (params.set(index, n - f.offset))
-            set << index;
+        values.append({index, n - f.offset});
     });
-    return set;
+    return values;
+}
+
+QList<int> applyRecord(RecordId id, QStringView record, ParamSet &params)
+{
+    return applyRawValues(decodeRecord(id, record), params);
 }
 
 bool isWellFormedRecord(RecordId id, QStringView text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "paramset.h"
+#include "rangecheck.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,12 @@ inline constexpr int RecordLength = 81;
 // characters: a value that has no encoding of the field's width is clamped
 // into the field rather than allowed to move the fields after it.
 QString buildRecord(RecordId id, const ParamSet &params);
+
+// The values the record carries, in ascending field position, exactly as
+// they decode: nothing is clamped, so checkRanges() sees what the text
+// holds. A field that is not a hex number, or is cut off by a short text,
+// decodes from 0 (and so usually out of range).
+RawValues decodeRecord(RecordId id, QStringView record);
 
 // Sets every parameter the record carries, in ascending field position,
 // through ParamSet::set (so spin values clamp and a combo index off its list

@@ -40,7 +40,11 @@ ParamMask recordParams()
     return mask;
 }
 
-void TransmitterState::reset() { *this = TransmitterState(); }
+void TransmitterState::reset(const ParamSet &editor)
+{
+    *this = TransmitterState();
+    m_openedWith = editor;
+}
 
 void TransmitterState::startRead() { m_typesSeen.reset(); }
 
@@ -67,6 +71,27 @@ bool TransmitterState::noteFrames(const ParamSet &applied, const QList<int> &set
 }
 
 void TransmitterState::noteWritten(const ParamSet &sent) { m_written = sent; }
+
+QList<quint8> TransmitterState::missingSinceRead() const
+{
+    QList<quint8> missing;
+    for (const quint8 type : frameTypes()) {
+        if (!m_typesSeen.test(type))
+            missing << type;
+    }
+    return missing;
+}
+
+bool TransmitterState::edited(int index, const ParamSet &editor) const
+{
+    if (known(editor).test(std::size_t(index)))
+        return held(editor).value(index) != editor.value(index);
+    if (const std::optional<int> has = reported(index, editor))  // VERSION: reported, never written
+        return *has != editor.value(index);
+    return m_openedWith.value(index) != editor.value(index);
+}
+
+bool TransmitterState::knowsAll(const ParamSet &editor) const { return (writable() & ~known(editor)).none(); }
 
 std::optional<QList<ParamChange>> TransmitterState::confirmWritten()
 {

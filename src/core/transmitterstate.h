@@ -35,7 +35,9 @@ public:
     };
 
     // A new connection: nothing is known of the transmitter behind it.
-    void reset();
+    // `editor` is what the editor shows at that moment: what differs from
+    // it later is the user's, until the transmitter's value is known.
+    void reset(const ParamSet &editor = ParamSet());
 
     // READ was sent: a complete answer needs every frame type again.
     void startRead();
@@ -46,6 +48,18 @@ public:
     // lastTypes() and rates(). True when these frames complete a READ: every
     // frame type has arrived since startRead() or reset().
     bool noteFrames(const ParamSet &applied, const QList<int> &set, const QList<quint8> &types, const DrRates &rates);
+
+    // The frame types that have not arrived since startRead(), in the
+    // order a transmitter sends them.
+    QList<quint8> missingSinceRead() const;
+
+    // Whether the user changed the value the editor shows since the
+    // transmitter's value was last known (or, where it never was, since the
+    // connection began): frames that come unasked leave such a value alone.
+    bool edited(int index, const ParamSet &editor) const;
+
+    // Whether every parameter an UPDATE writes has a known value.
+    bool knowsAll(const ParamSet &editor) const;
 
     // A completed UPDATE sent these values.
     void noteWritten(const ParamSet &sent);
@@ -89,6 +103,7 @@ private:
     DrRates m_rates;       // all four D/R pairs
     std::optional<ParamSet> m_written;
     std::bitset<256> m_typesSeen;  // frame types since the READ began
+    ParamSet m_openedWith;         // the editor's values when the connection began
 };
 
 }  // namespace j3k

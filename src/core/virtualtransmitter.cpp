@@ -2,6 +2,7 @@
 #include "virtualtransmitter.h"
 
 #include "paramtext.h"
+#include "rangecheck.h"
 #include "records.h"
 
 #include <QString>
@@ -127,9 +128,15 @@ void VirtualTransmitter::handle(QByteArrayView message, Reply &reply)
 QString VirtualTransmitter::storeRecord(QByteArrayView record)
 {
     const bool isS = record.front() == 'S';
+    const RawValues values = decodeRecord(isS ? RecordId::S : RecordId::G, QString::fromLatin1(record));
+    // A transmitter keeps nothing of a record with a value it cannot hold.
+    if (const QList<RangeFault> faults = checkRanges(values); !faults.isEmpty())
+        return QStringLiteral("%1 record refused: %2")
+            .arg(QLatin1Char(isS ? 'S' : 'G'))
+            .arg(faultMessages(faults).join(QStringLiteral(", ")));
     const ParamSet before = m_params;
     const DrRates ratesBefore = m_rates;
-    applyRecord(isS ? RecordId::S : RecordId::G, QString::fromLatin1(record), m_params);
+    applyRawValues(values, m_params);
     for (const int i : m_kept)
         m_params.set(i, before.value(i));
 

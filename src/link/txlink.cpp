@@ -4,17 +4,15 @@
 #include "records.h"
 #include "virtualtxport.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QSerialPort>
 #include <QThread>
-#include <QTimer>
 
 #include <chrono>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
@@ -30,20 +28,6 @@ constexpr std::chrono::milliseconds kRecordPause{500};
 // A flush hands over what the driver takes at once; the rest of a message
 // must be out before the next one (or the close) all the same.
 constexpr int kWriteWaitMs = 1000;
-
-void wait(std::chrono::milliseconds time)
-{
-    // A precise timer never fires early; a coarse one may, by up to 5 %.
-    const QDeadlineTimer deadline(time, Qt::PreciseTimer);
-    while (!deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(int(deadline.remainingTime()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        // An application that exits ends every event loop at once and lets
-        // no new one run; the time that is left is then slept away.
-        if (loop.exec() != 0)
-            QThread::msleep(ulong(deadline.remainingTime()));
-    }
-}
 
 // The group that owns the device node at `path`, whose members may open it;
 // empty where there is no such node or no group database.
@@ -89,14 +73,36 @@ QString permissionHint(const QString &name, QSerialPort::SerialPortError error)
 
 TxLink::TxLink(QObject *parent)
     : QObject(parent)
-{}
+{
+    // A precise timer never fires early; a coarse one may, by up to 5 %.
+    m_pause.setTimerType(Qt::PreciseTimer);
+    m_pause.setSingleShot(true);
+    connect(&m_pause, &QTimer::timeout, this, &TxLink::endPause);
+    m_readTimer.setSingleShot(true);
+    connect(&m_readTimer, &QTimer::timeout, this, &TxLink::endRead);
+}
 
-TxLink::~TxLink() = default;
+TxLink::~TxLink()
+{
+    const Notice notice = m_closeAfterPause.value_or(Notice::Skip);
+    if (isPausing()) {
+        // No event loop is left to time the G record (the application is
+        // gone, or its owner is): the rest of the pause is slept away here.
+        const qint64 left = kRecordPause.count() - m_sinceS.elapsed();
+        if (left > 0)
+            QThread::msleep(ulong(left));
+        m_pause.stop();
+        send(m_recordG);
+    }
+    closeNow(notice);
+}
 
 bool TxLink::isOpen() const { return m_device && m_device->isOpen(); }
 
 bool TxLink::open(const PortSettings &settings)
 {
+    if (isPausing())
+        return false;  // the port of the running UPDATE stays until its G record
     close(Notice::Skip);
     m_lost = false;
     m_error.clear();
@@ -117,6 +123,8 @@ bool TxLink::open(const PortSettings &settings)
 
 bool TxLink::openVirtual()
 {
+    if (isPausing())
+        return false;  // the port of the running UPDATE stays until its G record
     close(Notice::Skip);
     m_lost = false;
     m_error.clear();
@@ -136,6 +144,25 @@ bool TxLink::attach(QIODevice *device)
 
 void TxLink::close(Notice notice)
 {
+    if (isPausing() && !m_lost) {
+        // The G record still goes out at its time; the close follows it.
+        if (!m_closeAfterPause || notice == Notice::Send)
+            m_closeAfterPause = notice;
+        return;
+    }
+    closeNow(notice);
+}
+
+void TxLink::closeNow(Notice notice)
+{
+    const bool wasBusy = !isIdle();
+    m_pause.stop();
+    m_readTimer.stop();
+    m_closeAfterPause.reset();
+    if (m_reading) {
+        m_reading = false;
+        m_readResult.typesSeen = m_readDecoder.typesSeen();
+    }
     if (!m_device)
         return;
     if (notice == Notice::Send && !m_lost && m_device->isOpen())
@@ -152,6 +179,11 @@ void TxLink::close(Notice notice)
     }
     m_device = nullptr;
     m_port = nullptr;
+    if (wasBusy) {
+        // Told from the event loop: close() may run inside a handler that
+        // does not expect its own signals back.
+        QMetaObject::invokeMethod(this, &TxLink::idle, Qt::QueuedConnection);
+    }
 }
 
 bool TxLink::send(const QByteArray &bytes)
@@ -164,7 +196,12 @@ bool TxLink::send(const QByteArray &bytes)
     }
     if (!m_port)
         return true;  // the virtual transmitter took it whole
-    m_port->flush();
+    // A line gone since the last message shows here first (EIO), often
+    // before the port reports it.
+    if (!m_port->flush()) {
+        m_error = m_port->errorString();
+        return false;
+    }
     if (m_port->bytesToWrite() > 0 && !m_port->waitForBytesWritten(kWriteWaitMs)) {
         m_error = tr("the port took nothing for %1 ms").arg(kWriteWaitMs);
         return false;
@@ -181,43 +218,60 @@ bool TxLink::requestRead()
     return true;
 }
 
-bool TxLink::update(const QByteArray &recordS, const QByteArray &recordG)
+bool TxLink::startUpdate(const QByteArray &recordS, const QByteArray &recordG)
 {
-    if (!send(recordS))
+    if (!isIdle() || !send(recordS))
         return false;
+    m_sinceS.start();
+    m_pause.start(kRecordPause);
+    m_recordG = recordG;
     Q_EMIT sent(recordS.size());
-    wait(kRecordPause);
-    if (!send(recordG))
-        return false;
-    Q_EMIT sent(recordG.size());
     return true;
 }
 
-bool TxLink::update(const ParamSet &params)
+bool TxLink::startUpdate(const ParamSet &params)
 {
-    return update(buildRecord(RecordId::S, params).toLatin1(), buildRecord(RecordId::G, params).toLatin1());
+    return startUpdate(buildRecord(RecordId::S, params).toLatin1(), buildRecord(RecordId::G, params).toLatin1());
 }
 
-TxLink::ReadResult TxLink::read(const ParamSet &base, int timeoutMs)
+void TxLink::endPause()
 {
-    ReadResult result{base, 0};
-    if (!isOpen())
-        return result;
+    const bool whole = send(m_recordG);
+    if (whole)
+        Q_EMIT sent(m_recordG.size());
+    const std::optional<Notice> closeNext = std::exchange(m_closeAfterPause, std::nullopt);
+    Q_EMIT updateFinished(whole);
+    if (closeNext)
+        closeNow(*closeNext);
+    if (isIdle())
+        Q_EMIT idle();
+}
+
+bool TxLink::startRead(const ParamSet &base, int timeoutMs)
+{
+    if (!isIdle() || !isOpen())
+        return false;
     // Whatever came unasked before the request belongs to no answer.
     m_device->readAll();
-    FrameDecoder decoder;
-    QEventLoop loop;
-    connect(this, &TxLink::received, &loop, [&](const QByteArray &batch) {
-        decoder.feed(batch, result.params);
-        if (decoder.typesSeen() == FrameTypeCount)
-            loop.quit();
-    });
-    connect(this, &TxLink::lost, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (requestRead())
-        loop.exec();
-    result.typesSeen = decoder.typesSeen();
-    return result;
+    m_readDecoder = FrameDecoder();
+    m_readResult = ReadResult{base, 0, {}};
+    if (!requestRead())
+        return false;
+    m_reading = true;
+    m_readTimer.start(timeoutMs);
+    return true;
+}
+
+void TxLink::endRead()
+{
+    if (!m_reading)
+        return;
+    m_reading = false;
+    m_readTimer.stop();
+    m_readResult.typesSeen = m_readDecoder.typesSeen();
+    Q_EMIT readFinished(m_readResult);
+    if (isIdle())
+        Q_EMIT idle();
 }
 
 void TxLink::readPort()
@@ -226,6 +280,12 @@ void TxLink::readPort()
     if (batch.isEmpty())
         return;
     const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);
+    if (m_reading) {
+        m_readDecoder.feed(batch, m_readResult.params);
+        m_readResult.refused << faultMessages(m_readDecoder.lastRefused());
+        if (m_readDecoder.typesSeen() == FrameTypeCount)
+            QMetaObject::invokeMethod(this, &TxLink::endRead, Qt::QueuedConnection);
+    }
     Q_EMIT received(batch);
 }
 
@@ -243,7 +303,16 @@ void TxLink::onError()
     QMetaObject::invokeMethod(
         this,
         [this, port = QPointer<QSerialPort>(m_port), reason = m_error] {
-            if (port && port == m_port)
+            if (!port || port != m_port)
+                return;
+            // Nothing more comes: a READ is over, and the G record cannot go
+            // out. Both are told before the loss, whose handler may close.
+            endRead();
+            if (isPausing()) {
+                m_pause.stop();
+                endPause();
+            }
+            if (port == m_port)
                 Q_EMIT lost(reason);
         },
         Qt::QueuedConnection);

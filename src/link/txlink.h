@@ -6,8 +6,13 @@
 #include "portsettings.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <optional>
 
 class QIODevice;
 class QSerialPort;
@@ -17,10 +22,12 @@ namespace j3k {
 // The transmitter at the other end of a serial port, spoken to the way the
 // editor speaks to it: "OK" once the port is open, "RRR" for READ, the S
 // record and half a second later the G record for UPDATE, "DIS" before the
-// port closes. Every message is written and flushed at once, so none of
-// them waits for the event loop. The waits run an event loop of their own,
-// so a command-line program can use the link straight from main(), and a
-// window stays live in them.
+// port closes. Every message is written and flushed at once.
+//
+// UPDATE and READ run on timers in the caller's event loop and report their
+// end through signals; nothing here runs an event loop of its own, so a
+// dialog opened meanwhile cannot hold back the G record, and nothing the
+// caller does can run inside a wait of the link's.
 class TxLink : public QObject
 {
     Q_OBJECT
@@ -28,8 +35,18 @@ class TxLink : public QObject
 public:
     enum class Notice { Send, Skip };
 
+    struct ReadResult {
+        ParamSet params;
+        int typesSeen = 0;
+        QStringList refused;  // values out of their parameter's range, each in a line
+        bool complete() const { return typesSeen == FrameTypeCount; }
+    };
+
     explicit TxLink(QObject *parent = nullptr);
-    ~TxLink() override;  // closes without a notice
+    // Closes without a notice; in UPDATE's pause it first sleeps out the
+    // pause and sends the G record: the transmitter must never be left with
+    // an S record alone while the line is up.
+    ~TxLink() override;
 
     // Opens the port, applies the settings and sends "OK". False when the
     // port does not open (errorString() says why, with the way to the
@@ -39,35 +56,36 @@ public:
     // (VirtualTxPort, a child of the link until the close) and sends "OK".
     bool openVirtual();
     // Sends "DIS" (not after the line was lost: nobody would hear it) and
-    // closes the port, from a handler of the link's own signals too.
+    // closes the port, from a handler of the link's own signals too. In
+    // UPDATE's pause on a live line the close waits for the G record.
     void close(Notice notice = Notice::Send);
     bool isOpen() const;
     // Whether the line went away under the open port (adapter pulled).
     bool isLost() const { return m_lost; }
     QString errorString() const { return m_error; }
 
+    // Between an UPDATE's S record and its end (G record sent or lost).
+    bool isPausing() const { return m_pause.isActive(); }
+    // Neither UPDATE nor READ under way.
+    bool isIdle() const { return !isPausing() && !m_reading; }
+
     // Sends "RRR"; the frames come back through received().
     bool requestRead();
-    // Sends the S record, pauses 500 ms with the event loop running, then
-    // sends the G record. False when the port failed or was lost in the
-    // pause, in which case the G record was not sent. The pause lasts even
-    // when the application exits in it: the transmitter must not get the G
-    // record early.
-    bool update(const QByteArray &recordS, const QByteArray &recordG);
+    // Sends the S record and starts the pause; the G record leaves 500 ms
+    // later from the event loop, then updateFinished() tells how it went.
+    // False (and no signal) when the S record did not go out or a command
+    // is under way.
+    bool startUpdate(const QByteArray &recordS, const QByteArray &recordG);
     // The same with both records built first from `params`.
-    bool update(const ParamSet &params);
+    bool startUpdate(const ParamSet &params);
 
-    struct ReadResult {
-        ParamSet params;
-        int typesSeen = 0;
-        bool complete() const { return typesSeen == FrameTypeCount; }
-    };
-    // READ as one call: sends "RRR" and applies the frames that come back
-    // to `base` until every frame type is in, `timeoutMs` has passed or the
-    // line is lost. VERSION and the rates of the D/R channel `base` selects
-    // come only from here; the parameter files do not carry the one and
-    // hold one pair of the other.
-    ReadResult read(const ParamSet &base, int timeoutMs);
+    // READ with its answer collected here: sends "RRR" and applies the
+    // frames that come back to `base` until every frame type is in,
+    // `timeoutMs` has passed or the line is lost; then readFinished().
+    // VERSION and the rates of the D/R channel `base` selects come only
+    // from here; the parameter files do not carry the one and hold one pair
+    // of the other. False (and no signal) when "RRR" did not go out.
+    bool startRead(const ParamSet &base, int timeoutMs);
 
 Q_SIGNALS:
     // Every batch of bytes the port delivered.
@@ -79,11 +97,19 @@ Q_SIGNALS:
     // from the event loop, once per connection, so a handler may close the
     // link; not emitted when the link is closed first.
     void lost(const QString &reason);
+    // UPDATE is over: `whole` when the G record went out too.
+    void updateFinished(bool whole);
+    void readFinished(const j3k::TxLink::ReadResult &result);
+    // Neither UPDATE nor READ is under way any more.
+    void idle();
 
 private:
     bool send(const QByteArray &bytes);
     void readPort();
     void onError();
+    void endPause();
+    void endRead();
+    void closeNow(Notice notice);
 
     bool attach(QIODevice *device);
 
@@ -92,6 +118,16 @@ private:
     QString m_error;
     bool m_lost = false;
     bool m_inPortSignal = false;  // a handler of received() runs inside the port's readyRead()
+
+    QTimer m_pause;
+    QElapsedTimer m_sinceS;
+    QByteArray m_recordG;
+    std::optional<Notice> m_closeAfterPause;
+
+    QTimer m_readTimer;
+    bool m_reading = false;
+    FrameDecoder m_readDecoder;
+    ReadResult m_readResult;
 };
 
 }  // namespace j3k

@@ -45,6 +45,10 @@ PtyPair::PtyPair(QObject *parent)
         return;
     }
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    // A program started meanwhile must not keep the line up: closing the
+    // master is the unplugging.
+    for (const int fd : {m_master, m_slave})
+        ::fcntl(fd, F_SETFD, ::fcntl(fd, F_GETFD) | FD_CLOEXEC);
     m_slavePath = QString::fromLocal8Bit(name);
     m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &PtyPair::readyRead);

@@ -11,6 +11,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace ctl {
 
 namespace {
@@ -42,17 +46,26 @@ int labelWidth()
 
 }  // namespace
 
-void print(const QString &text)
+namespace {
+
+QString failedOutput;  // why the last failed write failed
+
+// Flushed at once: a full disk or a closed pipe shows here, not at exit.
+void put(FILE *stream, const QString &text)
 {
-    QTextStream out(stdout);
-    out << text << Qt::endl;
+    const QByteArray bytes = text.toLocal8Bit();
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) != std::size_t(bytes.size())
+        || std::fflush(stream) != 0)
+        failedOutput = QString::fromLocal8Bit(std::strerror(errno));
 }
 
-void note(const QString &text)
-{
-    QTextStream err(stderr);
-    err << "j3kctl: " << text << Qt::endl;
-}
+}  // namespace
+
+void print(const QString &text) { put(stdout, text + u'\n'); }
+
+void note(const QString &text) { put(stderr, QStringLiteral("j3kctl: ") + text + u'\n'); }
+
+QString outputError() { return failedOutput; }
 
 int fail(const QString &text)
 {
@@ -60,7 +73,7 @@ int fail(const QString &text)
     return Failed;
 }
 
-Loaded load(const QString &path, Accept accept)
+Loaded load(const QString &path, Accept accept, Missing missing)
 {
     const j3k::SmallFileRead file = j3k::readSmallFile(path);
     if (!file.ok())
@@ -80,6 +93,13 @@ Loaded load(const QString &path, Accept accept)
     const j3k::JsonParams fromJson = j3k::paramsFromJson(file.bytes);
     if (!fromJson.ok())
         return {{}, tr("%1: %2").arg(path, fromJson.error)};
+    if (missing == Missing::Refuse && !fromJson.missing.isEmpty()) {
+        return {{},
+                tr("%1: lacks %2 parameter(s): %3; expected every key j3kctl show --json lists, nothing sent")
+                    .arg(path)
+                    .arg(fromJson.missing.size())
+                    .arg(fromJson.missing.join(QLatin1String(", ")))};
+    }
     for (const QString &key : fromJson.missing) {
         const int index = j3k::paramIndexOfKey(key);
         note(tr("%1: \"%2\" missing; kept its start value %3")

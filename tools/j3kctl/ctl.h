@@ -19,8 +19,10 @@ struct Text {
 };
 inline QString tr(const char *text) { return Text::tr(text); }
 
-// Exit statuses, as diff has them.
-enum Status { Same = 0, Different = 1, Failed = 2 };
+// Exit statuses: the first three as diff has them. Failed means nothing
+// reached the transmitter; Unconfirmed that it may hold a half-written or
+// unchecked set. A signal ends the program with 128 + its number.
+enum Status { Same = 0, Different = 1, Failed = 2, Unconfirmed = 3 };
 
 // One command: its words on the command line and what runs it.
 struct Command {
@@ -39,15 +41,20 @@ extern const Command readCommand, writeCommand;
 void print(const QString &text);  // stdout, a line end added
 void note(const QString &text);   // stderr, after "j3kctl: "
 int fail(const QString &text);    // note(), then Failed
+// Why a print() or note() could not write everything, or empty: a result
+// that did not reach its reader is a failure.
+QString outputError();
 
 // Parameters from a file, or why there are none; the file's name starts
-// the error. Keys a JSON export lacks are noted on stderr.
+// the error. Keys a JSON export lacks are noted on stderr, or refused.
 struct Loaded {
     j3k::ParamSet params;
     QString error;
 };
 enum class Accept { ParamFile, Json, Either };
-Loaded load(const QString &path, Accept accept);
+// What becomes of keys a JSON export lacks: start values, or a refusal.
+enum class Missing { Note, Refuse };
+Loaded load(const QString &path, Accept accept, Missing missing = Missing::Note);
 
 // Writes a parameter file atomically: the old file stays whole until the
 // new one is complete. The error text, or empty.

@@ -45,7 +45,22 @@ QString commandHelp(const Command &command, const QCommandLineParser &parser)
 
 }  // namespace
 
+int run(int argc, char *argv[]);
+
+// A result that never reached stdout (a full disk, a closed pipe) is no
+// result: such a run fails, unless it failed worse already.
 int main(int argc, char *argv[])
+{
+    const int status = run(argc, argv);
+    const QString error = outputError();
+    if (!error.isEmpty() && status < Failed) {
+        note(tr("cannot write the output: %1").arg(error));
+        return Failed;
+    }
+    return status;
+}
+
+int run(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     j3k::setApplicationNames();  // backups go where the editor keeps its own

@@ -4,7 +4,13 @@
 
 #include "backups.h"
 #include "paramjson.h"
+#include "stopsignals.h"
 #include "txlink.h"
+
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 namespace ctl {
 
@@ -46,50 +52,129 @@ LinkArgs linkArgs(const QCommandLineParser &parser)
     return args;
 }
 
-// An open link that says DIS when the command is done, however it ends.
-class Session
+// One session on the transmitter, run by the program's event loop: OK,
+// the steps, DIS. A step starts a READ or an UPDATE on the link and gives
+// what to do with its end; finish() ends the session and the program.
+//
+// SIGINT, SIGTERM and SIGHUP in UPDATE's pause let the G record go out
+// first; anywhere else they end the session at once, with DIS.
+class Session : public QObject
 {
 public:
-    explicit Session(const PortSettings &settings)
-        : m_name(settings.portName)
+    explicit Session(const LinkArgs &args)
+        : m_name(args.port.portName)
+        , m_args(args)
     {
-        if (!m_link.open(settings))
-            m_error = tr("port %1: cannot open: %2").arg(m_name, m_link.errorString());
-    }
-    ~Session() { m_link.close(); }
-
-    QString error() const { return m_error; }
-
-    // READ, with `base` for what the frames do not carry; empty error
-    // only when every frame type came in.
-    j3k::ParamSet read(const j3k::ParamSet &base, int timeoutMs)
-    {
-        const j3k::TxLink::ReadResult r = m_link.read(base, timeoutMs);
-        if (m_link.isLost())
-            m_error = tr("port %1: the line went away: %2").arg(m_name, m_link.errorString());
-        else if (!m_link.errorString().isEmpty())
-            m_error = tr("port %1: READ did not go out: %2").arg(m_name, m_link.errorString());
-        else if (!r.complete())
-            m_error = tr("port %1: the transmitter did not answer READ within %2 ms "
-                         "(%3 of %4 frame types came); expected a transmitter that is on and linked")
-                          .arg(m_name)
-                          .arg(timeoutMs)
-                          .arg(r.typesSeen)
-                          .arg(j3k::FrameTypeCount);
-        return r.params;
+        connect(&m_link, &j3k::TxLink::readFinished, this, [this](const j3k::TxLink::ReadResult &r) {
+            if (auto next = std::exchange(m_afterRead, {}))
+                next(r);
+        });
+        connect(&m_link, &j3k::TxLink::updateFinished, this, [this](bool whole) {
+            if (auto next = std::exchange(m_afterUpdate, {}))
+                next(whole);
+        });
+        connect(&m_stop, &j3k::StopSignals::caught, this, &Session::stopOn);
     }
 
-    bool update(const j3k::ParamSet &params)
+    // Opens the port and runs `first` from the event loop; the status
+    // finish() gives.
+    int run(const std::function<void()> &first)
     {
-        if (!m_link.update(params))
-            m_error = tr("port %1: UPDATE did not go out whole: %2").arg(m_name, m_link.errorString());
-        return m_error.isEmpty();
+        if (!m_link.open(m_args.port))
+            return fail(tr("port %1: cannot open: %2").arg(m_name, m_link.errorString()));
+        QTimer::singleShot(0, this, first);
+        return QCoreApplication::exec();
+    }
+
+    // READ, with `base` for what the frames do not carry; `then` gets the
+    // values once every frame type came in, else an error.
+    void read(const j3k::ParamSet &base, std::function<void(const j3k::ParamSet &, const QString &)> then)
+    {
+        m_afterRead = [this, then](const j3k::TxLink::ReadResult &r) { then(r.params, readError(r)); };
+        if (!m_link.startRead(base, m_args.timeoutMs)) {
+            auto next = std::exchange(m_afterRead, {});
+            next({base, 0, {}});
+        }
+    }
+
+    // UPDATE; `then` gets whether the G record went out, else the message
+    // naming what did.
+    void update(const j3k::ParamSet &params, std::function<void(const QString &)> then)
+    {
+        if (!m_link.startUpdate(params)) {
+            finish(fail(tr("port %1: UPDATE did not go out: %2; nothing written").arg(m_name, m_link.errorString())));
+            return;
+        }
+        m_afterUpdate = [this, then](bool whole) {
+            if (m_stopSignal) {
+                stopNow(m_stopSignal,
+                        whole ? tr("the write was completed (S and G records sent) before stopping") : halfWritten());
+                return;
+            }
+            then(whole ? QString() : halfWritten());
+        };
+    }
+
+    // DIS, and the program ends with `status`.
+    void finish(int status)
+    {
+        m_link.close();
+        QCoreApplication::exit(status);
     }
 
 private:
+    QString readError(const j3k::TxLink::ReadResult &r) const
+    {
+        if (m_link.isLost())
+            return tr("port %1: the line went away: %2").arg(m_name, m_link.errorString());
+        if (!m_link.errorString().isEmpty())
+            return tr("port %1: READ did not go out: %2").arg(m_name, m_link.errorString());
+        if (r.complete())
+            return {};
+        QString error = tr("port %1: the transmitter did not answer READ within %2 ms "
+                           "(%3 of %4 frame types came); expected a transmitter that is on and linked")
+                            .arg(m_name)
+                            .arg(m_args.timeoutMs)
+                            .arg(r.typesSeen)
+                            .arg(j3k::FrameTypeCount);
+        for (const QString &refused : r.refused)
+            error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
+        return error;
+    }
+
+    QString halfWritten() const
+    {
+        const QString why = m_link.errorString().isEmpty() ? QString() : u' ' + tr("(%1)").arg(m_link.errorString());
+        return tr("port %1: the S record was sent, the G record was not%2: the transmitter may hold a mixed set; "
+                  "write again once the line is back")
+            .arg(m_name, why);
+    }
+
+    void stopOn(int signal)
+    {
+        if (m_link.isPausing()) {
+            m_stopSignal = signal;  // the G record first
+            return;
+        }
+        stopNow(signal, {});
+    }
+
+    void stopNow(int signal, const QString &how)
+    {
+        note(how.isEmpty() ? tr("stopped by signal %1").arg(signal)
+                           : tr("stopped by signal %1; %2").arg(signal).arg(how));
+        m_afterRead = {};
+        m_afterUpdate = {};
+        finish(128 + signal);
+    }
+
     QString m_name;
-    QString m_error;
+    LinkArgs m_args;
     j3k::TxLink m_link;
+    j3k::StopSignals m_stop;
+    int m_stopSignal = 0;
+    std::function<void(const j3k::TxLink::ReadResult &)> m_afterRead;
+    std::function<void(bool)> m_afterUpdate;
 };
 
 int read(const QCommandLineParser &parser)
@@ -97,22 +182,20 @@ int read(const QCommandLineParser &parser)
     const LinkArgs args = linkArgs(parser);
     if (!args.error.isEmpty())
         return fail(args.error);
-    j3k::ParamSet params;
-    {
-        Session session(args.port);
-        if (!session.error().isEmpty())
-            return fail(session.error());
-        params = session.read(j3k::ParamSet(), args.timeoutMs);
-        if (!session.error().isEmpty())
-            return fail(session.error());
-    }
-    if (!parser.isSet(QStringLiteral("o"))) {
-        // The transmitter reports VERSION too, though no file keeps it.
-        print(listing(params, j3k::allParams()));
-        return Same;
-    }
-    const QString error = save(parser.value(QStringLiteral("o")), params);
-    return error.isEmpty() ? Same : fail(error);
+    Session session(args);
+    return session.run([&] {
+        session.read(j3k::ParamSet(), [&](const j3k::ParamSet &params, const QString &error) {
+            if (!error.isEmpty())
+                return session.finish(fail(error));
+            if (!parser.isSet(QStringLiteral("o"))) {
+                // The transmitter reports VERSION too, though no file keeps it.
+                print(listing(params, j3k::allParams()));
+                return session.finish(Same);
+            }
+            const QString saveError = save(parser.value(QStringLiteral("o")), params);
+            session.finish(saveError.isEmpty() ? Same : fail(saveError));
+        });
+    });
 }
 
 int write(const QCommandLineParser &parser)
@@ -120,41 +203,61 @@ int write(const QCommandLineParser &parser)
     const LinkArgs args = linkArgs(parser);
     if (!args.error.isEmpty())
         return fail(args.error);
-    const Loaded in = load(parser.positionalArguments().at(0), Accept::Either);
+    // A JSON export that leaves parameters out would write start values
+    // for them: refused, as it cannot be what the user meant.
+    const Loaded in = load(parser.positionalArguments().at(0), Accept::Either, Missing::Refuse);
     if (!in.error.isEmpty())
         return fail(in.error);
+    const bool verify = parser.isSet(QStringLiteral("verify"));
+    const bool backup = !parser.isSet(QStringLiteral("no-backup"));
 
-    Session session(args.port);
-    if (!session.error().isEmpty())
-        return fail(session.error());
-    if (!parser.isSet(QStringLiteral("no-backup"))) {
+    Session session(args);
+    const auto check = [&] {
+        session.read(in.params, [&](const j3k::ParamSet &back, const QString &error) {
+            if (!error.isEmpty()) {
+                note(error + u'\n' + tr("both records were sent, but the read-back failed: the write is unconfirmed"));
+                return session.finish(Unconfirmed);
+            }
+            const QList<j3k::ParamChange> missed = j3k::compareParams(in.params, back, j3k::fileParams());
+            if (missed.isEmpty()) {
+                note(tr("verified: the transmitter holds every parameter as written"));
+                return session.finish(Same);
+            }
+            print(changeLines(missed));
+            note(tr("%1 parameter(s) did not take (written -> read back)").arg(missed.size()));
+            session.finish(Different);
+        });
+    };
+    const auto update = [&] {
+        session.update(in.params, [&](const QString &halfWritten) {
+            if (!halfWritten.isEmpty()) {
+                note(halfWritten);
+                return session.finish(Unconfirmed);
+            }
+            if (verify)
+                return check();
+            if (!backup)
+                note(tr("the records went out; nothing confirmed the write (--verify reads it back)"));
+            session.finish(Same);
+        });
+    };
+    return session.run([&] {
+        if (!backup)
+            return update();
         // Read with the file's D/R channel, so the backup keeps the very
         // rates this write replaces.
-        const j3k::ParamSet before = session.read(in.params, args.timeoutMs);
-        if (!session.error().isEmpty())
-            return fail(session.error() + tr("; nothing written"));
-        const j3k::BackupStore::Result backup = j3k::BackupStore().add(before);
-        if (!backup.ok())
-            return fail(tr("cannot back up the transmitter's settings: %1; nothing written").arg(backup.error));
-        note(backup.path.isEmpty() ? tr("the newest backup already holds the transmitter's settings")
-                                   : tr("backed up the transmitter's settings to %1").arg(backup.path));
-    }
-    if (!session.update(in.params))
-        return fail(session.error());
-    if (!parser.isSet(QStringLiteral("verify")))
-        return Same;
-
-    const j3k::ParamSet back = session.read(in.params, args.timeoutMs);
-    if (!session.error().isEmpty())
-        return fail(session.error());
-    const QList<j3k::ParamChange> missed = j3k::compareParams(in.params, back, j3k::fileParams());
-    if (missed.isEmpty()) {
-        note(tr("verified: the transmitter holds every parameter as written"));
-        return Same;
-    }
-    print(changeLines(missed));
-    note(tr("%1 parameter(s) did not take (written -> read back)").arg(missed.size()));
-    return Different;
+        session.read(in.params, [&](const j3k::ParamSet &before, const QString &error) {
+            if (!error.isEmpty())
+                return session.finish(fail(error + tr("; nothing written")));
+            const j3k::BackupStore::Result saved = j3k::BackupStore().add(before);
+            if (!saved.ok())
+                return session.finish(
+                    fail(tr("cannot back up the transmitter's settings: %1; nothing written").arg(saved.error)));
+            note(saved.path.isEmpty() ? tr("the newest backup already holds the transmitter's settings")
+                                      : tr("backed up the transmitter's settings to %1").arg(saved.path));
+            update();
+        });
+    });
 }
 
 }  // namespace
