@@ -47,6 +47,7 @@ public:
         static char *argv[] = {name, nullptr};
         QApplication app(argc, argv);
         QStandardPaths::setTestModeEnabled(true);
+        j3k::setApplicationNames();  // as the test's own window has them
         MainWindow w;
         ParamBinding(&w).write(keptSet());
         std::puts("edited");
