@@ -179,6 +179,7 @@ private Q_SLOTS:
         }
     }
 
+#ifdef Q_OS_UNIX
     void recoveryAfterKill_data()
     {
         QTest::addColumn<int>("signal");
@@ -220,6 +221,7 @@ private Q_SLOTS:
         QCOMPARE(files().size(), 1);
         QVERIFY(files().first() != killed);  // this editor's own now
     }
+#endif
 
 private:
     static ParamSet keptSet()
