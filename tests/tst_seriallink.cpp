@@ -130,7 +130,7 @@ private Q_SLOTS:
     }
 
     // UPDATE against what may happen in its pause, two things a round at
-    // random moments: a modal dialog, SIGTERM, the application asked to
+    // random moments (the first of them in the pause): a modal dialog, SIGTERM, the application asked to
     // quit, the adapter pulled, an edit. While the line is up the G record
     // leaves 500 to 520 ms after the S record, and carries the values of
     // the click; the commands stay locked until then. A quit or a signal
@@ -158,7 +158,7 @@ private Q_SLOTS:
             const auto at = [&](int ms, auto what) { QTimer::singleShot(ms, Qt::PreciseTimer, &events, what); };
             const QString first = kinds[round % 5], second = kinds[rng.bounded(5)];
             for (const QString &kind : {first, second}) {
-                at(rng.bounded(5, 650), [&, kind] {
+                at(rng.bounded(5, kind == first ? 490 : 650), [&, kind] {  // the first in the pause
                     if (link->isPausing())
                         locked << (!button(w, "pushButtonSend2")->isEnabled()
                                    && !button(w, "pushButtonOpen")->isEnabled());
