@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built editor in a real X server and waits for its main window.
+# The arguments are the command that starts it (the Windows one: wine-run
+# and the program).
 command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null || {
     echo "xvfb-run or xwininfo missing (Debian: xvfb, x11-utils); skipped"
     exit 77
@@ -11,8 +13,8 @@ try() {
     xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
         title="J3K&J3LM(BLE) parameter setting sofeware  V3.0"
         log=$(mktemp) && trap "rm -f $log" EXIT
-        "$0" 2>"$log" & pid=$!
-        for _ in $(seq 1 150); do
+        "$@" 2>"$log" & pid=$!
+        for _ in $(seq 1 300); do
             if ! kill -0 $pid 2>/dev/null; then
                 cat "$log"
                 grep -q "could not connect to display" "$log" && exit 3
@@ -21,12 +23,12 @@ try() {
             xwininfo -root -tree | grep -F "\"$title\"" && { kill $pid; exit 0; }
             sleep 0.1
         done
-        echo "no window titled \"$title\" within 15 s"; kill $pid; exit 1' "$1"
+        echo "no window titled \"$title\" within 30 s"; kill $pid; exit 1' _ "$@"
 }
 # xvfb-run -a can hand two servers started at the same moment the same
 # display; that is the X server's trouble, not the editor's, so try again.
 for attempt in 1 2 3; do
-    try "$1"
+    try "$@"
     status=$?
     [ $status -ne 3 ] && exit $status
     echo "no X server on attempt $attempt; trying again"

@@ -10,8 +10,10 @@
 #include <QToolButton>
 
 #include <csignal>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 using namespace j3k;
 
@@ -28,6 +30,8 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir::setCurrent(m_dir->path()));
     }
+    // Windows removes no folder that is a process's current one.
+    void cleanup() { QDir::setCurrent(QDir::tempPath()); }
 
     void saveTakesValuesAtTheClick()
     {
@@ -96,6 +100,9 @@ private Q_SLOTS:
 
     void saveFailureLeavesTarget()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("no FIFOs or file size limits here");
+#else
         QFETCH(bool, fifo);
         const QString target = path(QStringLiteral("target"));
         const QByteArray old("the file saved before");
@@ -123,6 +130,7 @@ private Q_SLOTS:
         // The FIFO is never opened: that would wait for a writer forever.
         QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
         QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
+#endif
     }
 
     void loadReadsOnlySmallFiles_data()
@@ -132,8 +140,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");    // the text handed to LOAD, or part of the refusal's reason
 
         const QByteArray atBound(65536, 'S');
-        QTest::newRow("UTF-8, length in bytes") << QByteArray("S\xc3\xa9") << "文件长度：3B"
-                                                << "Sé";
+        // Shown in the system's 8-bit encoding, UTF-8 here but not on Windows.
+        QTest::newRow("UTF-8, length in bytes")
+            << QByteArray("S\xc3\xa9") << "文件长度：3B" << QString::fromLocal8Bit("S\xc3\xa9");
         QTest::newRow("64 KiB") << atBound << "文件长度：65536B" << QString(atBound);
         QTest::newRow("a byte more") << atBound + 'S' << QString() << "65537 bytes";
         QTest::newRow("1 GiB sparse") << QByteArray() << QString() << "1073741824 bytes";
@@ -152,16 +161,19 @@ private Q_SLOTS:
         ModalScript script;
         if (length.isEmpty())
             script.then("QMessageBox", press(QMessageBox::Ok, &box));
+#ifdef Q_OS_UNIX
         rusage before{}, after{};
         getrusage(RUSAGE_SELF, &before);
+#endif
         QElapsedTimer clock;
         clock.start();
         child<QLineEdit>(dlg, "lineEdit")->setText(file);  // typed, not browsed to
         child<QAbstractButton>(dlg, "pushButtonOK")->click();
-        getrusage(RUSAGE_SELF, &after);
-
         QVERIFY2(clock.elapsed() < 1000, "time grew with the file");
+#ifdef Q_OS_UNIX
+        getrusage(RUSAGE_SELF, &after);
         QVERIFY2(after.ru_maxrss - before.ru_maxrss < 32 * 1024, "memory grew with the file");
+#endif
         if (length.isEmpty()) {
             QCOMPARE(box.text, QStringLiteral("不能读取指定的文件"));
             QVERIFY2(box.details.contains(expected), qPrintable(box.details));

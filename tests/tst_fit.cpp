@@ -148,13 +148,11 @@ private Q_SLOTS:
         w.show();
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-#ifdef J3K_HAVE_PTY
         // What the transmitter holds, for the review to list what differs from it.
         openVirtualTx(w);
         button(w, "pushButtonRead")->click();
         QTRY_COMPARE(child<QLabel>(w, "secLabel")->text(), TransmitterReview::tr("same as the transmitter"));
         button(w, "pushButtonOpen")->click();  // closed, the review keeps what was read
-#endif
         choosePort(w, QStringLiteral("ttyFIT7"));
         // Every combo box away from its start item, to its last.
         for (QComboBox *box : w.findChildren<QComboBox *>())

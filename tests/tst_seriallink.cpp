@@ -3,10 +3,8 @@
 // pseudo-terminal: the exact bytes that go out, what incoming frames (or
 // none) do to the window, ports that fail or vanish, and UPDATE against
 // clicks at the wrong moment.
-#include "windowtest.h"
-#ifdef J3K_HAVE_PTY
 #include "ptywire.h"
-#endif
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QSerialPort>
@@ -25,7 +23,6 @@ QString linkState(const MainWindow &w)
     return button(w, "pushButtonOpen")->text() + QLatin1String(editable ? " editable" : " locked");
 }
 
-#ifdef J3K_HAVE_PTY
 // Opens the window's port on `wire` and waits for its OK.
 bool openOn(MainWindow &w, PtyWire &wire)
 {
@@ -34,7 +31,6 @@ bool openOn(MainWindow &w, PtyWire &wire)
     button(w, "pushButtonOpen")->click();
     return QTest::qWaitFor([&] { return wire.received.size() >= before + 2; });
 }
-#endif
 
 }  // namespace
 
@@ -45,7 +41,6 @@ class tst_SerialLink : public QObject
 private Q_SLOTS:
     void init() { freshSettings(); }
 
-#ifdef J3K_HAVE_PTY
     // OPEN, READ, frames in pieces, UPDATE, close, commands while closed, open again.
     void session()
     {
@@ -221,7 +216,6 @@ private Q_SLOTS:
             QVERIFY2(signalled || status == 0, qPrintable(round_));
         }
     }
-#endif
 
     void openFailures_data()
     {

@@ -3,11 +3,19 @@
 // What the window tests share: the window and its dialogs answered, the
 // form's widgets by name, the status line, and fresh settings.
 
+#include "appnames.h"
 #include "mainwindow.h"
 #include "modalscript.h"
 #include "parambinding.h"
 #include "paramfile.h"
 #include "testparams.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"
+using VirtualTxObject = PtyTransmitter;  // the window's VIRTUAL-TX, while open
+#else
+#include "virtualtxport.h"
+using VirtualTxObject = j3k::VirtualTxPort;
+#endif
 
 #include <QAccessible>
 #include <QComboBox>
@@ -26,6 +34,7 @@
 inline void freshSettings()
 {
     QStandardPaths::setTestModeEnabled(true);
+    j3k::setApplicationNames();  // where the editor keeps them
     QSettings().clear();
 }
 

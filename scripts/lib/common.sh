@@ -9,6 +9,10 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
                 qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei)
 
+# The Qt for Windows that ./scripts/windows cross-builds with, kept beside the
+# project (it is too big for the repository).
+WINDOWS_SDK_ARCHIVE="${J3K_WINDOWS_SHARED:-$ROOT/../shared/windows}/qt6.4.2-mingw-sdk.tar.xz"
+
 # Installs the given Debian packages when some are missing: as root directly,
 # otherwise through sudo. Where neither works, says what to install and stops.
 ensure_packages() {

@@ -11,6 +11,9 @@
 #include "smallfile.h"
 #include "transmitterreview.h"
 #include "valuehistory.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"  // complete where the window deletes it
+#endif
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -121,8 +121,10 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<ParamBinding> m_binding;
-    j3k::TxLink *myCom = nullptr;           // the line to the transmitter, open or not
-    PtyTransmitter *m_virtualTx = nullptr;  // behind myCom when VIRTUAL-TX is open
+    j3k::TxLink *myCom = nullptr;  // the line to the transmitter, open or not
+#ifdef J3K_HAVE_PTY
+    std::unique_ptr<PtyTransmitter> m_virtualTx;  // behind myCom when VIRTUAL-TX is open
+#endif
     QLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
     bool isComOpen = false;

@@ -48,9 +48,7 @@ QString deviceFor(const QString &portText)
     return j3k::unixPortDevice(portText);
 }
 
-#ifdef J3K_HAVE_PTY
 QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
-#endif
 
 }  // namespace
 
@@ -81,9 +79,7 @@ void MainWindow::fillPortList(const QStringList &systemPorts)
     const QString selected = plugged.isEmpty() ? box->currentText() : plugged;
     box->clear();
     box->addItems(systemPorts);
-#ifdef J3K_HAVE_PTY
     box->addItem(virtualPortName());
-#endif
     const int keep = box->findText(selected);
     if (keep >= 0)
         box->setCurrentIndex(keep);
@@ -107,9 +103,7 @@ void MainWindow::setUpPortList()
     m_portPoll->setInterval(1000);
     connect(m_portPoll, &QTimer::timeout, this, &MainWindow::pollPorts);
     ui->comboBoxComm->clear();
-#ifdef J3K_HAVE_PTY
     ui->comboBoxComm->addItem(virtualPortName());
-#endif
 }
 
 // The first look at the system's ports waits until the window is on the
@@ -159,10 +153,13 @@ void MainWindow::openPort()
         showCritical(tr("error"), tr("Can not open!"), tr("The port name is longer than any path can be."));
         return;
     }
+    const bool virtualTx = portText == virtualPortName();
     QString device = deviceFor(portText);
 #ifdef J3K_HAVE_PTY
-    if (portText == virtualPortName()) {
-        m_virtualTx = new PtyTransmitter(this);
+    // Behind a pseudo-terminal the virtual transmitter is reached the way a
+    // real one is, through the serial port code.
+    if (virtualTx) {
+        m_virtualTx = std::make_unique<PtyTransmitter>(this);  // one of the window's objects while open
         if (!m_virtualTx->isOpen()) {
             const QString reason = m_virtualTx->errorString();
             dropPort();
@@ -171,8 +168,11 @@ void MainWindow::openPort()
         }
         device = m_virtualTx->slavePath();
     }
+    const bool inProcess = false;
+#else
+    const bool inProcess = virtualTx;
 #endif
-    if (device.isEmpty()) {
+    if (device.isEmpty() && !inProcess) {
         showCritical(tr("error"), tr("Can not open!"));
         return;
     }
@@ -180,7 +180,10 @@ void MainWindow::openPort()
     PortSettings settings = chosenPortSettings();
     settings.portName = device;
     // A port that opened is open, even where its "OK" did not go out.
-    myCom->open(settings);
+    if (inProcess)
+        myCom->openVirtual();
+    else
+        myCom->open(settings);
     if (!myCom->isOpen()) {
         const QString reason = myCom->errorString();
         dropPort();
@@ -217,8 +220,9 @@ void MainWindow::closePort(j3k::TxLink::Notice notice)
 // transmitter (the link makes a fresh port itself).
 void MainWindow::dropPort()
 {
-    delete m_virtualTx;
-    m_virtualTx = nullptr;
+#ifdef J3K_HAVE_PTY
+    m_virtualTx.reset();
+#endif
 }
 
 PortSettings MainWindow::chosenPortSettings() const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recoveryfile.h"
 
+#include "appnames.h"
+
 #include "parambinding.h"
 #include "paramfile.h"
 #include "smallfile.h"
@@ -10,7 +12,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -40,7 +41,7 @@ RecoveryFile::RecoveryFile(ParamBinding &binding, QObject *parent)
 // The file stays: the editor ends without a normal close.
 RecoveryFile::~RecoveryFile() = default;
 
-QString RecoveryFile::folder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+QString RecoveryFile::folder() { return j3k::dataFolder(); }
 
 void RecoveryFile::setBaseline(const j3k::ParamSet &params)
 {

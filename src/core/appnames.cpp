@@ -2,6 +2,7 @@
 #include "appnames.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace j3k {
 
@@ -10,6 +11,16 @@ void setApplicationNames()
     const QString name = QStringLiteral("j3k-editor");
     QCoreApplication::setOrganizationName(name);
     QCoreApplication::setApplicationName(name);
+}
+
+QString dataFolder()
+{
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString app = QCoreApplication::applicationName();
+    const QString orgAndApp = QCoreApplication::organizationName() + u'/' + app;
+    if (!QCoreApplication::organizationName().isEmpty() && data.endsWith(u'/' + orgAndApp))
+        data = data.chopped(orgAndApp.size()) + app;
+    return data;
 }
 
 }  // namespace j3k

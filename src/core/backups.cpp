@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backups.h"
 
+#include "appnames.h"
+
 #include "paramfile.h"
 #include "smallfile.h"
 
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
@@ -95,18 +96,7 @@ BackupStore::Result failed(const QString &what, const QString &path, const QStri
 
 }  // namespace
 
-QString BackupStore::defaultFolder()
-{
-    // The backups were here before the application had an organization
-    // name, which AppDataLocation puts between its base and the
-    // application's name; naming one must not leave them behind.
-    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString app = QCoreApplication::applicationName();
-    const QString orgAndApp = QCoreApplication::organizationName() + u'/' + app;
-    if (!QCoreApplication::organizationName().isEmpty() && data.endsWith(u'/' + orgAndApp))
-        data = data.chopped(orgAndApp.size()) + app;
-    return data + QStringLiteral("/backups");
-}
+QString BackupStore::defaultFolder() { return dataFolder() + QStringLiteral("/backups"); }
 
 BackupStore::BackupStore(QString folder, int keep)
     : m_folder(std::move(folder))

@@ -2,6 +2,7 @@
 #include "txlink.h"
 
 #include "records.h"
+#include "virtualtxport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -100,7 +101,7 @@ TxLink::~TxLink()
     closeNow(notice);
 }
 
-bool TxLink::isOpen() const { return m_port && m_port->isOpen(); }
+bool TxLink::isOpen() const { return m_device && m_device->isOpen(); }
 
 bool TxLink::open(const PortSettings &settings)
 {
@@ -120,8 +121,28 @@ bool TxLink::open(const PortSettings &settings)
         return false;
     }
     applyPortSettings(*m_port, settings);
-    connect(m_port, &QSerialPort::readyRead, this, &TxLink::readPort);
     connect(m_port, &QSerialPort::errorOccurred, this, &TxLink::onError);
+    return attach(m_port);
+}
+
+bool TxLink::openVirtual()
+{
+    if (isPausing())
+        return false;  // the port of the running UPDATE stays until its G record
+    close(Notice::Skip);
+    m_lost = false;
+    m_error.clear();
+    auto *port = new VirtualTxPort(this);
+    port->open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    return attach(port);
+}
+
+// The line is open on `device`: what comes in goes out through received(),
+// and the transmitter hears "OK".
+bool TxLink::attach(QIODevice *device)
+{
+    m_device = device;
+    connect(m_device, &QIODevice::readyRead, this, &TxLink::readPort);
     return send(QByteArrayLiteral("OK"));
 }
 
@@ -146,20 +167,21 @@ void TxLink::closeNow(Notice notice)
         m_reading = false;
         m_readResult.typesSeen = m_readDecoder.typesSeen();
     }
-    if (!m_port)
+    if (!m_device)
         return;
-    if (notice == Notice::Send && !m_lost && m_port->isOpen())
+    if (notice == Notice::Send && !m_lost && m_device->isOpen())
         send(QByteArrayLiteral("DIS"));
-    m_port->disconnect(this);
-    m_port->close();
+    m_device->disconnect(this);
+    m_device->close();
     if (m_inPortSignal) {
         // Not deleted from inside one of its own signals; out of the
         // object tree at once all the same.
-        m_port->setParent(nullptr);
-        m_port->deleteLater();
+        m_device->setParent(nullptr);
+        m_device->deleteLater();
     } else {
-        delete m_port;
+        delete m_device;
     }
+    m_device = nullptr;
     m_port = nullptr;
     if (wasBusy) {
         // Told from the event loop: close() may run inside a handler that
@@ -172,10 +194,12 @@ bool TxLink::send(const QByteArray &bytes)
 {
     if (!isOpen() || m_lost)
         return false;
-    if (m_port->write(bytes) != bytes.size()) {
-        m_error = m_port->errorString();
+    if (m_device->write(bytes) != bytes.size()) {
+        m_error = m_device->errorString();
         return false;
     }
+    if (!m_port)
+        return true;  // the virtual transmitter took it whole
     // A line gone since the last message shows here first (EIO), often
     // before the port reports it.
     if (!m_port->flush()) {
@@ -234,7 +258,7 @@ bool TxLink::startRead(const ParamSet &base, int timeoutMs)
     if (!isIdle() || !isOpen())
         return false;
     // Whatever came unasked before the request belongs to no answer.
-    m_port->readAll();
+    m_device->readAll();
     m_readDecoder = FrameDecoder();
     m_readResult = ReadResult{base, 0, {}};
     if (!requestRead())
@@ -258,7 +282,7 @@ void TxLink::endRead()
 
 void TxLink::readPort()
 {
-    const QByteArray batch = m_port->readAll();
+    const QByteArray batch = m_device->readAll();
     if (batch.isEmpty())
         return;
     const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);

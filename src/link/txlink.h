@@ -14,6 +14,7 @@
 
 #include <optional>
 
+class QIODevice;
 class QSerialPort;
 
 namespace j3k {
@@ -51,6 +52,9 @@ public:
     // port does not open (errorString() says why, with the way to the
     // right to open it where that is missing) or "OK" did not go out.
     bool open(const PortSettings &settings);
+    // Opens a virtual transmitter inside the program instead of a port
+    // (VirtualTxPort, a child of the link until the close) and sends "OK".
+    bool openVirtual();
     // Sends "DIS" (not after the line was lost: nobody would hear it) and
     // closes the port, from a handler of the link's own signals too. In
     // UPDATE's pause on a live line the close waits for the G record.
@@ -107,6 +111,9 @@ private:
     void endRead();
     void closeNow(Notice notice);
 
+    bool attach(QIODevice *device);
+
+    QIODevice *m_device = nullptr;  // the open line: m_port or a virtual transmitter
     QSerialPort *m_port = nullptr;
     QString m_error;
     bool m_lost = false;
