@@ -125,6 +125,7 @@ private Q_SLOTS:
         button(w, "pushButtonRead")->click();
         QTRY_COMPARE(BackupStore().list().size(), 1);
     }
+#endif
 
     void marksThroughReadAndUpdate()
     {
