@@ -399,7 +399,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+209"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+211"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -556,7 +556,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+135"/>
+        <location filename="../src/app/mainwindow.cpp" line="+138"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -887,7 +887,7 @@
         <location line="+4"/>
         <location line="+30"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+51"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+52"/>
         <location line="+125"/>
         <source>错误</source>
         <translation>Error</translation>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-320"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-325"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -985,32 +985,32 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+117"/>
-        <location line="+18"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+115"/>
+        <location line="+24"/>
         <source>ERROR</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-37"/>
+        <location line="+13"/>
         <location line="+10"/>
-        <location line="+7"/>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Can not open!</source>
         <translation>Can not open!</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+17"/>
+        <location line="-37"/>
+        <location line="+23"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-23"/>
         <source>The port name is longer than any path can be.</source>
         <translation>The port name is longer than any path can be.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+98"/>
         <source>请输入合适的数据，各个数据之间用空格分开。</source>
         <translation>Enter suitable data, the values separated by blanks.</translation>
     </message>
@@ -1146,7 +1146,7 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/app/recoveryfile.cpp" line="+86"/>
+        <location filename="../src/app/recoveryfile.cpp" line="+87"/>
         <source>%1 could not be locked</source>
         <translation>%1 could not be locked</translation>
     </message>
@@ -1167,7 +1167,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+50"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+52"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1300,7 +1300,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+143"/>
+        <location filename="../src/core/backups.cpp" line="+133"/>
         <source>cannot make the folder %1: %2</source>
         <translation>cannot make the folder %1: %2</translation>
     </message>
@@ -1331,7 +1331,7 @@
 <context>
     <name>j3k::TxLink</name>
     <message>
-        <location filename="../src/link/txlink.cpp" line="+65"/>
+        <location filename="../src/link/txlink.cpp" line="+66"/>
         <source>Another program has this port open: close the port there, or quit that program.</source>
         <translation>Another program has this port open: close the port there, or quit that program.</translation>
     </message>
@@ -1341,7 +1341,7 @@
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+140"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
     </message>
