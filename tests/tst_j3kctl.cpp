@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -168,12 +169,24 @@ private Q_SLOTS:
     }
 
     // The Windows j3kctl (J3KCTL_EXE) under Wine, with this pseudo-terminal as
-    // its COM port: Windows' own serial code must keep the pause too.
+    // its COM port: Windows' own serial code must keep the pause too, and so
+    // must its console's Ctrl+C (Wine turns SIGINT into one).
+    void writeOnWindowsPort_data()
+    {
+        QTest::addColumn<bool>("ctrlC");  // in the pause
+        QTest::addColumn<int>("status");
+        QTest::newRow("whole write") << false << 0;
+        QTest::newRow("Ctrl+C in the pause") << true << 128 + SIGINT;
+    }
     void writeOnWindowsPort()
     {
+        QFETCH(bool, ctrlC);
+        QFETCH(int, status);
         const QString exe = qEnvironmentVariable("J3KCTL_EXE");
         if (exe.isEmpty())
             QSKIP("J3KCTL_EXE names no Windows j3kctl to run under Wine");
+        if (!qEnvironmentVariableIsSet("WINEPREFIX"))  // the prefix wine-run uses
+            qputenv("WINEPREFIX", QFileInfo(QStringLiteral(WINE_RUN)).dir().filePath("../build-windows-wine").toUtf8());
         PtyWire wire;
         QVERIFY(wire.pty.isOpen());
         const QString com = QStringLiteral("COM7");
@@ -186,11 +199,18 @@ private Q_SLOTS:
         QRandomGenerator rng(5);
         const j3k::ParamSet p = randomParams(rng);
         put(QStringLiteral("win.txt"), j3k::paramFileBytes(p));
+        connect(&wire.pty, &PtyPair::readyRead, this, [&] {
+            if (!ctrlC || wire.received.size() != 2 + j3k::RecordLength)
+                return;
+            if (const pid_t ctl = windowsProcess(u"j3kctl.exe"); ctl > 0)
+                ::kill(ctl, SIGINT);
+        });
 
         m_program = QStringList{QStringLiteral(WINE_RUN), exe};
         const Run write = ctl({"write", "--port", com, "win.txt", "--no-backup"});
         m_program = {};
-        QVERIFY2(write.status == 0, qPrintable(write.err));
+        QVERIFY2(write.status == status, qPrintable(write.err));
+        QVERIFY2(!ctrlC || write.err.contains("the write was completed"), qPrintable(write.err));
         QTRY_COMPARE(wire.received, "OK" + j3k::paramFileBytes(p) + "DIS");
         const qsizetype gStart = 2 + j3k::RecordLength;
         QCOMPARE_GE(wire.arrivals.at(gStart) - wire.arrivals.at(gStart - 1), 500'000'000);
@@ -295,6 +315,18 @@ private:
                 QString::fromUtf8(p.readAllStandardOutput()).remove(u'\r'),
                 QString::fromLocal8Bit(p.readAllStandardError())};  // as a console shows it
     }
+#ifdef J3K_HAVE_PTY
+    // A Windows program's process under Wine, which names it after its .exe.
+    static pid_t windowsProcess(QStringView exe)
+    {
+        const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString &pid : pids) {
+            if (contentsOf(QStringLiteral("/proc/%1/comm").arg(pid)).trimmed() == exe.toLatin1())
+                return pid_t(pid.toInt());
+        }
+        return 0;
+    }
+#endif
     // The programs are built into the test's own folder.
     static QString besideTest(const QString &name) { return QCoreApplication::applicationDirPath() + u'/' + name; }
     QString path(const QString &name) const { return m_dir.filePath(name); }

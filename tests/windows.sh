@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build under Wine: its test programs, the installer and the zip
-# as a user gets them, and the write path of Windows' own serial code on a
-# pseudo-terminal mapped as a COM port.
-#   tests/windows.sh BUILD-WINDOWS ZIP SETUP-EXE [LINUX-BUILD]
+# as a user gets them. (Among the test programs is the write path of
+# Windows' own serial code on a pseudo-terminal mapped as a COM port.)
+#   tests/windows.sh BUILD-WINDOWS ZIP SETUP-EXE
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-win_build=$(realpath "$1") zip=$(realpath "$2") setup=$(realpath "$3") linux_build=$(realpath "${4:-$here/../build}")
+win_build=$(realpath "$1") zip=$(realpath "$2") setup=$(realpath "$3")
 export WINEPREFIX="${WINEPREFIX:-$here/../build-windows-wine}" WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs them, and asking for them needs a display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -39,6 +39,3 @@ done
 wine "$(winepath -w "$installed/uninstall.exe")" /S
 wineserver -w
 [ ! -e "$installed/j3k-editor.exe" ] || { echo "the uninstaller left $installed"; exit 1; }
-
-echo "== j3kctl.exe writing to a COM port"
-J3KCTL_EXE="$win_build/bin/j3kctl.exe" QT_QPA_PLATFORM=offscreen "$linux_build/bin/tst_j3kctl" writeOnWindowsPort

@@ -13,7 +13,8 @@ namespace j3k {
 // writes the signal's number into a pipe the event loop watches.
 //
 // The newest StopSignals gets the signals; destroying it gives them their
-// default action back. Where there is no such thing as these signals,
+// default action back. On Windows, a console's Ctrl+C and Ctrl+Break come
+// as SIGINT and its closing as SIGTERM. Where there is no such thing,
 // active() is false and caught() never comes.
 class StopSignals : public QObject
 {
@@ -23,7 +24,7 @@ public:
     explicit StopSignals(QObject *parent = nullptr);
     ~StopSignals() override;
 
-    bool active() const { return m_notifier != nullptr; }
+    bool active() const { return m_active; }
 
 Q_SIGNALS:
     void caught(int signal);
@@ -33,6 +34,7 @@ private:
 
     int m_pipe[2] = {-1, -1};
     QSocketNotifier *m_notifier = nullptr;
+    bool m_active = false;
 };
 
 }  // namespace j3k
