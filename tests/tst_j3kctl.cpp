@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -186,7 +185,7 @@ private Q_SLOTS:
         if (exe.isEmpty())
             QSKIP("J3KCTL_EXE names no Windows j3kctl to run under Wine");
         if (!qEnvironmentVariableIsSet("WINEPREFIX"))  // the prefix wine-run uses
-            qputenv("WINEPREFIX", QFileInfo(QStringLiteral(WINE_RUN)).dir().filePath("../build-windows-wine").toUtf8());
+            qputenv("WINEPREFIX", WINE_PREFIX);
         PtyWire wire;
         QVERIFY(wire.pty.isOpen());
         const QString com = QStringLiteral("COM7");
@@ -200,13 +199,11 @@ private Q_SLOTS:
         const j3k::ParamSet p = randomParams(rng);
         put(QStringLiteral("win.txt"), j3k::paramFileBytes(p));
         connect(&wire.pty, &PtyPair::readyRead, this, [&] {
-            if (!ctrlC || wire.received.size() != 2 + j3k::RecordLength)
-                return;
-            if (const pid_t ctl = windowsProcess(u"j3kctl.exe"); ctl > 0)
-                ::kill(ctl, SIGINT);
+            if (ctrlC && wire.received.size() == 2 + j3k::RecordLength)
+                ::kill(pid_t(m_running->processId()), SIGINT);
         });
 
-        m_program = QStringList{QStringLiteral(WINE_RUN), exe};
+        m_program = QStringList{QStringLiteral("wine"), exe};  // in this process: no cmd between
         const Run write = ctl({"write", "--port", com, "win.txt", "--no-backup"});
         m_program = {};
         QVERIFY2(write.status == status, qPrintable(write.err));
@@ -315,18 +312,6 @@ private:
                 QString::fromUtf8(p.readAllStandardOutput()).remove(u'\r'),
                 QString::fromLocal8Bit(p.readAllStandardError())};  // as a console shows it
     }
-#ifdef J3K_HAVE_PTY
-    // A Windows program's process under Wine, which names it after its .exe.
-    static pid_t windowsProcess(QStringView exe)
-    {
-        const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-        for (const QString &pid : pids) {
-            if (contentsOf(QStringLiteral("/proc/%1/comm").arg(pid)).trimmed() == exe.toLatin1())
-                return pid_t(pid.toInt());
-        }
-        return 0;
-    }
-#endif
     // The programs are built into the test's own folder.
     static QString besideTest(const QString &name) { return QCoreApplication::applicationDirPath() + u'/' + name; }
     QString path(const QString &name) const { return m_dir.filePath(name); }

@@ -73,7 +73,6 @@ private Q_SLOTS:
 
         constexpr int keep = 4;
         int written = 0;
-        QThreadPool pool;
         for (int round = 0; round < 30; ++round) {
             // Now and then the clock is off by up to a year, as on a board
             // without a clock battery.
@@ -88,7 +87,7 @@ private Q_SLOTS:
                 = [&](int k) { return BackupStore(dir.path(), keep).add(sets.at(k), when.addSecs(k / writers)); };
             QList<QFuture<BackupStore::Result>> running;
             for (int k = 0; k < writers; ++k)
-                running << QtConcurrent::run(&pool, write, k);
+                running << QtConcurrent::run(write, k);
             QList<BackupStore::Result> results;
             for (QFuture<BackupStore::Result> &r : running)
                 results << r.result();
