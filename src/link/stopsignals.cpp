@@ -96,7 +96,8 @@ BOOL WINAPI onConsoleEvent(DWORD event)
         if (!newest)
             return FALSE;
         StopSignals *const to = newest;
-        QMetaObject::invokeMethod(to, [to, signal] { Q_EMIT to->caught(signal); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            to, [to, signal] { Q_EMIT to->caught(signal); }, Qt::QueuedConnection);
         wait = ended;
     }
     // Windows ends the process as soon as a close handler returns, and
