@@ -4,6 +4,7 @@
 #include "dlgchanges.h"
 #include "dlgload.h"
 #include "language.h"
+#include "paramdocument.h"
 #include "transmitterreview.h"
 #include "windowtest.h"
 
@@ -110,7 +111,7 @@ QStringList misfits(MainWindow &w)
     // The review of changes as CHANGES opens it, built in the language of the moment.
     w.findChild<TransmitterReview *>()->refresh();
     DlgChanges changes(
-        *w.findChild<TransmitterReview *>(), w.findChild<QUndoStack *>(),
+        *w.findChild<ParamDocument *>(), w.findChild<QUndoStack *>(),
         [](const QString &, const QString &) { return false; }, &w);
     changes.show();
     QStringList found;

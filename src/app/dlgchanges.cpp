@@ -2,10 +2,10 @@
 #include "dlgchanges.h"
 
 #include "mainwindow.h"
+#include "paramdocument.h"
 #include "paramfile.h"
 #include "paramtext.h"
 #include "smallfile.h"
-#include "transmitterreview.h"
 #include "transmitterstate.h"
 
 #include <QDateTime>
@@ -47,9 +47,9 @@ QPushButton *button(const QString &text, const char *name)
 
 }  // namespace
 
-DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader load, QWidget *parent)
+DlgChanges::DlgChanges(ParamDocument &document, QUndoStack *history, Loader load, QWidget *parent)
     : QDialog(parent)
-    , m_review(review)
+    , m_document(document)
     , m_load(std::move(load))
     , m_heading(new QLabel)
     , m_rows(table({tr("Parameter"), tr("Transmitter"), tr("Editor")}, "changesTable"))
@@ -69,8 +69,8 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     commands->addWidget(toFile);
     commands->addWidget(m_toTransmitter);
 
-    auto *backupsLabel = new QLabel(
-        tr("Backups of earlier READs, newest first, in %1").arg(QDir::toNativeSeparators(m_review.backups().folder())));
+    auto *backupsLabel = new QLabel(tr("Backups of earlier READs, newest first, in %1")
+                                        .arg(QDir::toNativeSeparators(m_document.backups().folder())));
     backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
     backupsLabel->setWordWrap(true);
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -115,8 +115,8 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     connect(m_backups, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_loadBackup->setEnabled(!m_backups->selectedItems().isEmpty()); });
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // An undone step changes what differs.
-    connect(history, &QUndoStack::indexChanged, this, [this] {
+    // An undone step, a loaded backup or frames change what differs.
+    connect(&document, &ParamDocument::stateChanged, this, [this] {
         showRows();
         showBackups();
     });
@@ -128,9 +128,9 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
 
 void DlgChanges::showRows()
 {
-    const j3k::ParamSet editor = m_review.editor();
+    const j3k::ParamSet editor = m_document.values();
     const QList<j3k::ParamChange> changes
-        = m_file ? j3k::compareParams(*m_file, editor, j3k::recordParams()) : m_review.changes();
+        = m_file ? j3k::compareParams(*m_file, editor, j3k::recordParams()) : m_document.changes();
     m_rows->clear();
     for (const j3k::ParamChange &c : changes) {
         new QTreeWidgetItem(m_rows,
@@ -143,7 +143,7 @@ void DlgChanges::showRows()
         m_heading->setText(n == 0   ? tr("%1 holds what the editor shows.").arg(m_fileName)
                            : n == 1 ? tr("%1 differs from the editor in 1 value.").arg(m_fileName)
                                     : tr("%1 differs from the editor in %2 values.").arg(m_fileName).arg(n));
-    } else if (!m_review.hasReported()) {
+    } else if (!m_document.transmitter().hasReported()) {
         m_heading->setText(tr("The transmitter has not been read: open its port and READ first."));
     } else {
         m_heading->setText(n == 0   ? tr("The editor shows what the transmitter holds.")
@@ -156,9 +156,9 @@ void DlgChanges::showRows()
 
 void DlgChanges::showBackups()
 {
-    const j3k::ParamSet editor = m_review.editor();
+    const j3k::ParamSet editor = m_document.values();
     m_backups->clear();
-    const QStringList paths = m_review.backups().list();
+    const QStringList paths = m_document.backups().list();
     for (const QString &path : paths) {
         const QString stem = QFileInfo(path).completeBaseName();
         const QDateTime when = QDateTime::fromString(stem.left(19), QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
@@ -193,7 +193,7 @@ void DlgChanges::compareWithFile()
         critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), m_review.editor());
+    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), m_document.values());
     if (!params.isParamFile) {
         critical(MainWindow::tr("文件格式不正确"));
         return;
@@ -214,12 +214,7 @@ void DlgChanges::compareWithTransmitter()
     showRows();
 }
 
-void DlgChanges::putBack()
-{
-    m_review.putBack();
-    showRows();
-    showBackups();
-}
+void DlgChanges::putBack() { m_document.putBack(); }
 
 void DlgChanges::loadBackup()
 {
@@ -232,10 +227,7 @@ void DlgChanges::loadBackup()
         critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    if (m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()))) {
-        showRows();
-        showBackups();
-    }
+    m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()));
 }
 
 void DlgChanges::critical(const QString &text, const QString &details)
