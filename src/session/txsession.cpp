@@ -38,7 +38,7 @@ TxSession::TxSession(QObject *parent)
     connect(m_link, &TxLink::lost, this, [this](const QString &reason) {
         // Nothing more comes: what a READ has is its answer.
         if (m_reading)
-            m_answer.error = reason;
+            m_answer.error = tr("the line went away: %1").arg(reason);
         endRead();
         close(TxLink::Notice::Skip);  // nobody is left to hear a DIS
         Q_EMIT lost(reason, std::exchange(m_updateCut, false));
