@@ -6,9 +6,6 @@
 #include "recoveryfile.h"
 #include "transmitterstate.h"
 #include "windowtest.h"
-#ifdef J3K_HAVE_PTY
-#include "ptywire.h"
-#endif
 
 #include <QListView>
 #include <QMimeData>
@@ -107,26 +104,6 @@ private Q_SLOTS:
                  foreign.size() + keep);  // nothing half-written
     }
 
-#ifdef J3K_HAVE_PTY
-    // A transmitter that sends frames nobody asked for (a stream, another
-    // program's READ) makes no backup; the READ the user asked for does.
-    void backupOnlyOfReadAskedFor()
-    {
-        PtyWire wire;
-        MainWindow w;
-        choosePort(w, wire.pty.slavePath());
-        button(w, "pushButtonOpen")->click();
-        const QByteArray answer = encodeFrames(ParamSet(), {});
-        wire.pty.write(answer + answer);
-        QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(2 * answer.size())));
-        connect(&wire.pty, &PtyPair::readyRead, &w,
-                [&] { wire.pty.write(wire.received.endsWith("RRR") ? answer : ""); });
-        QCOMPARE(BackupStore().list().size(), 0);
-        button(w, "pushButtonRead")->click();
-        QTRY_COMPARE(BackupStore().list().size(), 1);
-    }
-#endif
-
     void marksThroughReadAndUpdate()
     {
         MainWindow w;
@@ -182,48 +159,6 @@ private Q_SLOTS:
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
         QCOMPARE(BackupStore().list().size(), 2);
     }
-
-#ifdef J3K_HAVE_PTY
-    // The answer's SUB-TRIM frame holds 135: refused, so READ ends after 3 s
-    // as incomplete, with no
-    // backup and nothing of SUB-TRIM called the same. The user then edits;
-    // the late frames keep the edits, fill what is untouched and mark the
-    // rest with what the transmitter holds.
-    void partialAndLateFrames()
-    {
-        MainWindow w;
-        ParamBinding binding(&w);
-        PtyWire wire;
-        choosePort(w, wire.pty.slavePath());
-        button(w, "pushButtonOpen")->click();
-        QTRY_COMPARE(wire.received, QByteArray("OK"));
-        const ParamSet tx = opposite(ParamSet(), paramIndex(u"comboBox_2"));
-        const DrRates rates = sameRates(tx);
-        button(w, "pushButtonRead")->click();
-        const QString incomplete
-            = QStringLiteral("READ incomplete: 13 of 14 groups; SUB-TRIM CH1: 135 is outside -100\u2026100");
-        for (const quint8 type : frameTypes()) {
-            QByteArray frame = encodeFrame(type, tx, rates);
-            if (type == 0x55)
-                frame[4] = char(0xFF);  // SUB-TRIM CH1 135
-            wire.pty.write(frame);
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(panel(w), QStringLiteral("not all read \u2013 ") + incomplete, 5000);
-        QVERIFY(child<QLabel>(w, "secLabel")->toolTip().startsWith(QStringLiteral("Not received: SUB-TRIM\n")));
-        QCOMPARE(BackupStore().list().size(), 0);
-        QCOMPARE(child(w, "spinBox_9")->toolTip(), QString());
-
-        binding.write(applied(binding.read(), {"spinBox_9=12", "spinBox_17=50"}));
-        wire.pty.write(encodeFrame(0x55, tx, rates) + encodeFrame(0x66, tx, rates));
-        // The groups are all in now: the note of the incomplete READ is past.
-        QTRY_COMPARE(panel(w), QStringLiteral("2 changes not written"));
-        const ParamSet shown = binding.read();
-        QCOMPARE(differences(shown, applied(tx, {"spinBox_9=12", "spinBox_17=50", "comboBox_2=0", "spinBox_46=65535"})),
-                 QString());
-        QCOMPARE(marked(w, "changed"), (QStringList{"spinBox_9", "spinBox_17"}));
-        QCOMPARE(child(w, "spinBox_9")->toolTip(), QStringLiteral("The transmitter holds -100"));
-    }
-#endif
 
     // Each step undone and redone with the keys, the focus in a spin box;
     // then the CHANGES dialog's history goes back to a step. Undo changes

@@ -91,8 +91,9 @@ private:
     void pollPorts();
 
     // LOAD's checks and decoding, for a text read by the load dialog; the
-    // values change as one step named `step`.
-    bool loadText(const QString &text, const QString &step);
+    // values change as one step named `step`. A `restored` text is values
+    // kept nowhere else.
+    bool loadText(const QString &text, const QString &step, bool restored = false);
     // SAVE's file dialog and write; false when nothing was saved.
     bool saveAs(const j3k::ParamSet &params);
 

@@ -123,11 +123,8 @@ void MainWindow::restoreRecovery()
         showCritical(tr("错误"), tr("不能读取指定的文件"), file.error);
         return;
     }
-    const j3k::ParamSet baseline = recovery.baseline();
-    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values")))
+    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values"), true))
         return;
-    // Still kept nowhere but here: a close or a READ asks before losing them.
-    recovery.setBaseline(baseline);
     if (recovery.saveNow())
         recovery.dropClaimed();
     closeRecoveryBar();

@@ -129,16 +129,10 @@ void MainWindow::setUpLink()
     myCom = new j3k::TxSession(this);
     using j3k::TxSession;
     connect(myCom, &TxSession::trafficChanged, this, &MainWindow::readMyCom);
-    connect(myCom, &TxSession::opened, m_document, &ParamDocument::connected);
-    connect(myCom, &TxSession::readStarted, m_document, &ParamDocument::readStarted);
+    m_document->follow(*myCom);
     // Nothing else goes out until the answer is in: it would be taken for
     // part of it, and the values would change under it.
     connect(myCom, &TxSession::readStarted, this, [this] { setCommandsEnabled(false); });
-    connect(myCom, &TxSession::noAnswer, m_document, &ParamDocument::noAnswer);
-    connect(myCom, &TxSession::readFinished, m_document, &ParamDocument::readFinished);
-    connect(myCom, &TxSession::framesArrived, m_document, &ParamDocument::framesArrived);
-    connect(myCom, &TxSession::updateStarted, m_document, &ParamDocument::updateStarted);
-    connect(myCom, &TxSession::updateFinished, m_document, &ParamDocument::updateFinished);
     connect(myCom, &TxSession::closed, this, &MainWindow::portClosed);
     connect(myCom, &TxSession::lost, this, &MainWindow::dropLostPort);
     connect(myCom, &TxSession::stopped, this, &MainWindow::lineStopped);
@@ -195,7 +189,6 @@ void MainWindow::closePort() { myCom->close(j3k::TxLink::Notice::Send); }
 // However the port closed: by the user, a loss or a signal.
 void MainWindow::portClosed()
 {
-    m_document->disconnected();
     setCommandsEnabled(true);
     setSettingsEnabled(true);
     ui->pushButtonOpen->setText(tr("OPEN"));

@@ -53,6 +53,13 @@ void ParamDocument::load(const QString &step, const ParamSet &params)
     Q_EMIT stateChanged();
 }
 
+void ParamDocument::restore(const QString &step, const ParamSet &params)
+{
+    m_history->apply(step, params, recordIndexes());
+    m_recovery->schedule();  // against the baseline of before
+    Q_EMIT stateChanged();
+}
+
 void ParamDocument::saved(const ParamSet &params)
 {
     m_recovery->setBaseline(params);
@@ -85,6 +92,19 @@ bool ParamDocument::canRedo() const { return !m_busy && m_history->stack()->canR
 QList<j3k::ParamChange> ParamDocument::unkept() const
 {
     return j3k::compareParams(m_recovery->baseline(), values(), j3k::recordParams());
+}
+
+void ParamDocument::follow(const j3k::TxSession &session)
+{
+    using j3k::TxSession;
+    connect(&session, &TxSession::opened, this, &ParamDocument::connected);
+    connect(&session, &TxSession::closed, this, &ParamDocument::disconnected);
+    connect(&session, &TxSession::readStarted, this, &ParamDocument::readStarted);
+    connect(&session, &TxSession::noAnswer, this, &ParamDocument::noAnswer);
+    connect(&session, &TxSession::readFinished, this, &ParamDocument::readFinished);
+    connect(&session, &TxSession::framesArrived, this, &ParamDocument::framesArrived);
+    connect(&session, &TxSession::updateStarted, this, &ParamDocument::updateStarted);
+    connect(&session, &TxSession::updateFinished, this, &ParamDocument::updateFinished);
 }
 
 void ParamDocument::connected()

@@ -38,6 +38,9 @@ public:
     // A whole set checked already (LOAD, a dropped file, a backup, a
     // restored recovery file), as one step named `step`.
     void load(const QString &step, const j3k::ParamSet &params);
+    // The same for values an editor that is gone kept nowhere else: they
+    // stay values to keep, so a close or a READ asks before losing them.
+    void restore(const QString &step, const j3k::ParamSet &params);
     void saved(const j3k::ParamSet &params);
     void putBack();
     // Wait while a READ or UPDATE's pause is under way, so a READ stays one
@@ -51,6 +54,9 @@ public:
     // the set last read, loaded, saved or written. Closing or a READ would
     // lose them.
     QList<j3k::ParamChange> unkept() const;
+
+    // Takes what happens on `session`'s line from now on.
+    void follow(const j3k::TxSession &session);
 
     // What happens on the line.
     void connected();
