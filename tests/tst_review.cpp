@@ -135,6 +135,11 @@ private Q_SLOTS:
         script.then("QMessageBox", press(QMessageBox::Cancel, &question));
         QVERIFY(!w.close());
         QCOMPARE(question.text, QStringLiteral("3 changes are not saved or written to the transmitter."));
+        const QString traffic = statusLine(w);
+        script.then("QMessageBox", press(QMessageBox::Cancel, &question));
+        button(w, "pushButtonRead")->click();
+        QCOMPARE(question.text, QStringLiteral("READ will replace 3 changes not written."));
+        QCOMPARE(statusLine(w), traffic);  // nothing went out
 
         button(w, "pushButtonSend2")->click();
         QTRY_COMPARE(panel(w), QStringLiteral("written, READ to confirm"));
@@ -158,6 +163,19 @@ private Q_SLOTS:
         QTRY_VERIFY(script.done());
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
         QCOMPARE(BackupStore().list().size(), 2);
+
+        // The open dialog counts against the values a loaded backup brings.
+        QStringList counts;
+        script.then("DlgChanges", [&counts](QWidget *dlg) {
+            auto *list = dlg->findChild<QTreeWidget *>(QStringLiteral("backupList"));
+            list->setCurrentItem(list->topLevelItem(1));
+            click("loadBackupButton")(dlg);
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                counts << list->topLevelItem(i)->text(1);
+            reject(dlg);
+        });
+        button(w, "pushButtonChanges")->click();
+        QCOMPARE(counts, (QStringList{"3 parameters", "0 parameters"}));
     }
 
     // Each step undone and redone with the keys, the focus in a spin box;
@@ -177,13 +195,8 @@ private Q_SLOTS:
         QTest::keyClicks(trim, "12\r");  // one step, not "1" then "12"
         states << applied(states[0], {"spinBox_11=12"});
         ModalScript script;
-        MessageSeen replace;
-        script.then("QMessageBox", [&replace](QWidget *box) {
-            replace.text = static_cast<QMessageBox *>(box)->text();
-            click("readAnywayButton")(box);
-        });
+        script.then("QMessageBox", click("readAnywayButton"));
         readAll(w);
-        QCOMPARE(replace.text, QStringLiteral("READ will replace 1 change not written."));
         states << applied(states[0], {"spinBox_46=300"});
 
         QRandomGenerator rng(19);
