@@ -221,6 +221,7 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
 
 void MainWindow::refrushInfoLabel()
 {
+    m_sinceCount.start();
     QString line = isComOpen() ? tr("%1已打开 %2 %3 %4 | ")
                                      .arg(ui->comboBoxComm->currentText(), ui->comboBoxBaudRate->currentText(),
                                           ui->comboBoxDataBit->currentText(), ui->comboBoxStopBit->currentText())
