@@ -216,11 +216,14 @@ private Q_SLOTS:
                                          << QStringList{"broken.json", "line 4", "JSON"};
         QTest::newRow("file out of range")
             << QStringList{"diff", "good.txt", "range.txt"}
-            << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside -100…100", "range.txt: STK-MODE: 0 is outside 1…4"};
+            << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside -100…100", "range.txt: STK-MODE: 0 is outside 1…4",
+                           "range.txt: D/R RATE-UP CH2: 101 is outside 0…100"};
         QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
                                      << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
         QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
+        QTest::newRow("set, the file's D/R channel")
+            << QStringList{"set", "ch2.txt", "d_r_rate_down=101"} << QStringList{"D/R RATE-DOWN CH2: 101 is outside"};
         QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
                                         << QStringList{"good.txt", "\"trim\"", "unknown key"};
         QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
@@ -257,7 +260,9 @@ private Q_SLOTS:
         put(QStringLiteral("good.txt"), kStartFile);
         put(QStringLiteral("junk.txt"), "S" + kStartFile);
         put(QStringLiteral("broken.json"), "{\n\"format\": \"j3k-parameters\",\n\"version\": 1,\n\"parameters\": {,}}");
-        put(QStringLiteral("range.txt"), QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0"));
+        put(QStringLiteral("ch2.txt"), QByteArray(kStartFile).replace(135, 1, "1"));  // D/R CH2
+        put(QStringLiteral("range.txt"),                                              // and RATE-UP 101
+            QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0").replace(135, 3, "175"));
         put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
         put(QStringLiteral("lacks.json"),
             QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));

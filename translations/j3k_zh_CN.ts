@@ -1329,7 +1329,7 @@
 <context>
     <name>j3k::RangeCheck</name>
     <message>
-        <location filename="../src/core/rangecheck.cpp" line="+16"/>
+        <location filename="../src/core/rangecheck.cpp" line="+28"/>
         <source>%1: item %2 is outside %3…%4 (%5)</source>
         <translation>%1：选项 %2 超出 %3…%4（%5）</translation>
     </message>

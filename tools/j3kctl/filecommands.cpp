@@ -63,7 +63,7 @@ int set(const QCommandLineParser &parser)
             return fail(tr("%1: \"%2\": expected %3").arg(file, assignment, j3k::allowedValues(index)));
         values.append({index, *value});
     }
-    if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values); !faults.isEmpty())
+    if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values, in.params); !faults.isEmpty())
         return fail(j3k::faultMessages(faults).join(u'\n'));
     j3k::applyRawValues(values, in.params);
     const QString error = save(parser.isSet(QStringLiteral("o")) ? parser.value(QStringLiteral("o")) : file, in.params);
