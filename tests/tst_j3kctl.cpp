@@ -218,14 +218,16 @@ private Q_SLOTS:
             << QStringList{"diff", "good.txt", "range.txt"}
             << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside -100…100", "range.txt: STK-MODE: 0 is outside 1…4",
                            "range.txt: D/R RATE-UP CH2: 101 is outside 0…100"};
-        QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
-                                     << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
+        QTest::newRow("export, every fault named")
+            << QStringList{"import", "faults.json", "-o", "out.txt"}
+            << QStringList{"faults.json: \"subtrim_ch8\": unknown key; did you mean sub_trim_ch8?"};
         QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
         QTest::newRow("set, the file's D/R channel")
             << QStringList{"set", "ch2.txt", "d_r_rate_down=101"} << QStringList{"D/R RATE-DOWN CH2: 101 is outside"};
-        QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
-                                        << QStringList{"good.txt", "\"trim\"", "unknown key"};
+        QTest::newRow("set, a key no file holds")
+            << QStringList{"set", "good.txt", "stk_mode=3", "version=3"}
+            << QStringList{"good.txt: \"version\": VERSION is the transmitter's own"};
         QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
                                      << QStringList{"--timeout", "milliseconds"};
 #ifdef J3K_HAVE_PTY
@@ -263,7 +265,7 @@ private Q_SLOTS:
         put(QStringLiteral("ch2.txt"), QByteArray(kStartFile).replace(135, 1, "1"));  // D/R CH2
         put(QStringLiteral("range.txt"),                                              // and RATE-UP 101
             QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0").replace(135, 3, "175"));
-        put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
+        put(QStringLiteral("faults.json"), QByteArray(json).replace("sub_trim_ch8", "subtrim_ch8"));
         put(QStringLiteral("lacks.json"),
             QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));
 

@@ -8,6 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
 namespace j3k {
 
 namespace {
@@ -37,7 +41,45 @@ QString valueAsText(const QJsonValue &v)
     return {};
 }
 
+// The edits that make one text the other.
+qsizetype editDistance(QStringView a, QStringView b)
+{
+    QList<qsizetype> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j)
+            diagonal = std::exchange(row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])}));
+    }
+    return row.last();
+}
+
 }  // namespace
+
+QString refusedKey(const QString &key)
+{
+    const int index = paramIndexOfKey(key);
+    if (index >= 0 && fileParams().test(std::size_t(index)))
+        return {};
+    if (index >= 0) {
+        return tr("\"%1\": %2 is the transmitter's own; no parameter file holds it")
+            .arg(key, QLatin1String(paramTable()[std::size_t(index)].label));
+    }
+    // A slip of the keyboard or a different spelling: "subtrim_ch3", "TX-ALARM".
+    const QString typed = key.toLower();
+    qsizetype nearest = std::max<qsizetype>(2, key.size() / 3) + 1;  // no slip is farther
+    QString suggestion;
+    for (int i = 0; i < int(ParamCount); ++i) {
+        const qsizetype d = editDistance(typed, paramKey(i));
+        if (fileParams().test(std::size_t(i)) && d < nearest) {
+            nearest = d;
+            suggestion = paramKey(i);
+        }
+    }
+    return suggestion.isEmpty() ? tr("\"%1\": unknown key; expected a key j3kctl show --json lists").arg(key)
+                                : tr("\"%1\": unknown key; did you mean %2?").arg(key, suggestion);
+}
 
 ParamMask fileParams()
 {
@@ -98,15 +140,11 @@ JsonParams paramsFromJson(const QByteArray &json)
     RawValues values;
     QStringList wrong;
     for (auto it = given.begin(); it != given.end(); ++it) {
+        if (const QString refused = refusedKey(it.key()); !refused.isEmpty()) {
+            wrong << refused;
+            continue;
+        }
         const int index = paramIndexOfKey(it.key());
-        if (index < 0) {
-            out.error = tr("unknown key \"%1\"; expected the keys j3kctl show --json lists").arg(it.key());
-            return out;
-        }
-        if (!fileParams().test(std::size_t(index))) {
-            out.error = tr("key \"%1\" is the transmitter's own; parameter files do not carry it").arg(it.key());
-            return out;
-        }
         const std::optional<int> value = parseValueText(index, valueAsText(it.value()));
         if (!value) {
             const QByteArray shown = QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact);

@@ -21,6 +21,10 @@ namespace j3k {
 // transmitter reports (in its READ answer) and nothing can write.
 ParamMask fileParams();
 
+// Why `key` names no parameter a file carries, for a message that starts
+// with it, naming the nearest key where one is near; empty when it names one.
+QString refusedKey(const QString &key);
+
 // The export of `params`, in the window's order rather than sorted, so
 // neighbouring settings stay neighbours in a diff.
 QByteArray paramsToJson(const ParamSet &params, const ParamMask &which = fileParams());
@@ -40,7 +44,7 @@ bool looksLikeJson(const QByteArray &bytes);
 // An export read back, a UTF-8 byte-order mark allowed before it. Every key
 // must be one of fileParams() and every value one the parameter can hold
 // exactly (no clamping, no rounding); any that is not refuses the whole
-// text, and every such value is named.
+// text, and every such key and value is named.
 JsonParams paramsFromJson(const QByteArray &json);
 
 }  // namespace j3k

@@ -53,11 +53,11 @@ int set(const QCommandLineParser &parser)
     for (const QString &assignment : args.mid(1)) {
         const qsizetype eq = assignment.indexOf(u'=');
         const QString key = assignment.left(eq);
-        const int index = j3k::paramIndexOfKey(key);
         if (eq < 0)
             return fail(tr("%1: \"%2\": expected KEY=VALUE").arg(file, assignment));
-        if (index < 0 || !j3k::fileParams().test(std::size_t(index)))
-            return fail(tr("%1: \"%2\": unknown key; expected a key j3kctl show --json lists").arg(file, key));
+        if (const QString refused = j3k::refusedKey(key); !refused.isEmpty())
+            return fail(tr("%1: %2").arg(file, refused));
+        const int index = j3k::paramIndexOfKey(key);
         const std::optional<int> value = j3k::parseValueText(index, QStringView(assignment).sliced(eq + 1));
         if (!value)
             return fail(tr("%1: \"%2\": expected %3").arg(file, assignment, j3k::allowedValues(index)));
