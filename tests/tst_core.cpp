@@ -164,6 +164,10 @@ private Q_SLOTS:
                 QVERIFY(read.faults[0].message.startsWith(label + QStringLiteral(": ")));
             }
         }
+        // As typed after set or quoted in an export: leading zeros and a
+        // sign, whatever number it is.
+        if (p.kind != ParamKind::Combo)
+            QCOMPARE(parseValueText(index, (value < 0 ? "-00" : "+00") + valueText(index, std::abs(value))), value);
     }
 
     // Frames as the transmitter sends them, written out by hand.

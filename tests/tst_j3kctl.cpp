@@ -220,7 +220,8 @@ private Q_SLOTS:
                            "range.txt: D/R RATE-UP CH2: 101 is outside 0…100"};
         QTest::newRow("export, every fault named")
             << QStringList{"import", "faults.json", "-o", "out.txt"}
-            << QStringList{"faults.json: \"subtrim_ch8\": unknown key; did you mean sub_trim_ch8?"};
+            << QStringList{"faults.json: \"subtrim_ch8\": unknown key; did you mean sub_trim_ch8?",
+                           "TX-ALARM takes one decimal (10.8 or 10.9)"};
         QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
         QTest::newRow("set, the file's D/R channel")
@@ -265,7 +266,8 @@ private Q_SLOTS:
         put(QStringLiteral("ch2.txt"), QByteArray(kStartFile).replace(135, 1, "1"));  // D/R CH2
         put(QStringLiteral("range.txt"),                                              // and RATE-UP 101
             QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0").replace(135, 3, "175"));
-        put(QStringLiteral("faults.json"), QByteArray(json).replace("sub_trim_ch8", "subtrim_ch8"));
+        put(QStringLiteral("faults.json"),
+            QByteArray(json).replace("sub_trim_ch8", "subtrim_ch8").replace("11.1", "10.85"));
         put(QStringLiteral("lacks.json"),
             QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));
 

@@ -145,11 +145,12 @@ JsonParams paramsFromJson(const QByteArray &json)
             continue;
         }
         const int index = paramIndexOfKey(it.key());
-        const std::optional<int> value = parseValueText(index, valueAsText(it.value()));
+        const QString text = valueAsText(it.value());
+        const std::optional<int> value = parseValueText(index, text);
         if (!value) {
             const QByteArray shown = QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact);
-            wrong << tr("\"%1\" is %2; expected %3")
-                         .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), allowedValues(index));
+            wrong << tr("\"%1\" is %2; %3")
+                         .arg(it.key(), QString::fromUtf8(shown.mid(1).chopped(1)), refusedValueText(index, text));
             continue;
         }
         values.append({index, *value});

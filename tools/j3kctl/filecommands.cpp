@@ -58,9 +58,10 @@ int set(const QCommandLineParser &parser)
         if (const QString refused = j3k::refusedKey(key); !refused.isEmpty())
             return fail(tr("%1: %2").arg(file, refused));
         const int index = j3k::paramIndexOfKey(key);
-        const std::optional<int> value = j3k::parseValueText(index, QStringView(assignment).sliced(eq + 1));
+        const QStringView text = QStringView(assignment).sliced(eq + 1);
+        const std::optional<int> value = j3k::parseValueText(index, text);
         if (!value)
-            return fail(tr("%1: \"%2\": expected %3").arg(file, assignment, j3k::allowedValues(index)));
+            return fail(tr("%1: \"%2\": %3").arg(file, assignment, j3k::refusedValueText(index, text)));
         values.append({index, *value});
     }
     if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values, in.params); !faults.isEmpty())
