@@ -55,6 +55,50 @@ qsizetype editDistance(QStringView a, QStringView b)
     return row.last();
 }
 
+// QJsonDocument keeps the last of two equal keys without a word, so a text
+// naming a parameter twice would lose one of its values unseen. The text has
+// parsed, so it is well-formed JSON: only its brackets, commas, colons and
+// strings matter here, and a string holds no line break.
+QStringList keysGivenTwice(const QByteArray &json)
+{
+    struct Open {
+        bool object;
+        bool keyNext;              // in an object, after "{" or ","
+        QHash<QString, int> line;  // where each of its keys stands
+    };
+    QList<Open> open;
+    QStringList twice;
+    int line = 1;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '\n')
+            ++line;
+        else if (c == '{' || c == '[')
+            open.append({c == '{', c == '{', {}});
+        else if ((c == '}' || c == ']') && !open.isEmpty())
+            open.removeLast();
+        else if ((c == ',' || c == ':') && !open.isEmpty())
+            open.last().keyNext = c == ',' && open.last().object;
+        if (c != '"')
+            continue;
+        qsizetype end = i + 1;
+        while (end < json.size() && json[end] != '"')
+            end += json[end] == '\\' ? 2 : 1;
+        if (!open.isEmpty() && open.last().keyNext && end < json.size()) {
+            const QString key
+                = QJsonDocument::fromJson('[' + json.sliced(i, end + 1 - i) + ']').array().first().toString();
+            if (const int first = open.last().line.value(key))
+                twice << tr("\"%1\" is given twice, on lines %2 and %3; expected each key once")
+                             .arg(key)
+                             .arg(first)
+                             .arg(line);
+            open.last().line.insert(key, line);
+        }
+        i = end;
+    }
+    return twice;
+}
+
 }  // namespace
 
 QString refusedKey(const QString &key)
@@ -138,7 +182,7 @@ JsonParams paramsFromJson(const QByteArray &json)
     }
     const QJsonObject given = parameters.toObject();
     RawValues values;
-    QStringList wrong;
+    QStringList wrong = keysGivenTwice(json);
     for (auto it = given.begin(); it != given.end(); ++it) {
         if (const QString refused = refusedKey(it.key()); !refused.isEmpty()) {
             wrong << refused;

@@ -42,9 +42,9 @@ struct JsonParams {
 bool looksLikeJson(const QByteArray &bytes);
 
 // An export read back, a UTF-8 byte-order mark allowed before it. Every key
-// must be one of fileParams() and every value one the parameter can hold
-// exactly (no clamping, no rounding); any that is not refuses the whole
-// text, and every such key and value is named.
+// must be one of fileParams(), given once, and every value one the
+// parameter can hold exactly (no clamping, no rounding); any that is not
+// refuses the whole text, and every such key and value is named.
 JsonParams paramsFromJson(const QByteArray &json);
 
 }  // namespace j3k
