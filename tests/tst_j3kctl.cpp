@@ -221,8 +221,9 @@ private Q_SLOTS:
         QTest::newRow("export, every fault named")
             << QStringList{"import", "faults.json", "-o", "out.txt"}
             << QStringList{"faults.json: \"subtrim_ch8\": unknown key; did you mean sub_trim_ch8?",
+                           "faults.json: \"sub_trim_ch8\" missing",
                            "faults.json: \"sub_trim_ch1\" is given twice, on lines 13 and 14",
-                           "TX-ALARM takes one decimal (10.8 or 10.9)"};
+                           "faults.json: SUB-TRIM CH2: 135 is outside", "TX-ALARM takes one decimal (10.8 or 10.9)"};
         QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
         QTest::newRow("set, the file's D/R channel")
@@ -271,6 +272,7 @@ private Q_SLOTS:
             QByteArray(json)
                 .replace("sub_trim_ch8", "subtrim_ch8")
                 .replace("\"sub_trim_ch1\": 0,", "\"sub_trim_ch1\": 1,\n\"sub_trim_ch1\": 0,")
+                .replace("\"sub_trim_ch2\": 0", "\"sub_trim_ch2\": 135")
                 .replace("11.1", "10.85"));
         put(QStringLiteral("lacks.json"),
             QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));

@@ -199,17 +199,16 @@ JsonParams paramsFromJson(const QByteArray &json)
         }
         values.append({index, *value});
     }
-    // Every value is looked at before the text is refused, so one message
-    // names them all.
-    out.error = wrong.join(u'\n');
-    out.faults = checkRanges(values);
-    if (!out.ok())
-        return out;
-    applyRawValues(values, out.params);
     for (int i = 0; i < int(ParamCount); ++i) {
         if (fileParams().test(std::size_t(i)) && !given.contains(paramKey(i)))
             out.missing << paramKey(i);
     }
+    // Every value is looked at before the text is refused, so one message
+    // names them all.
+    out.error = wrong.join(u'\n');
+    out.faults = checkRanges(values);
+    if (out.ok())
+        applyRawValues(values, out.params);
     return out;
 }
 

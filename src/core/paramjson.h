@@ -31,7 +31,7 @@ QByteArray paramsToJson(const ParamSet &params, const ParamMask &which = filePar
 
 struct JsonParams {
     ParamSet params;           // start values for every key not given
-    QStringList missing;       // keys of fileParams() the text did not give
+    QStringList missing;       // keys of fileParams() the text did not give, refused or not
     QString error;             // why the text was refused; names the line or the keys, one line each
     QList<RangeFault> faults;  // values outside their parameters' ranges; any refuses the text
     bool ok() const { return error.isEmpty() && faults.isEmpty(); }

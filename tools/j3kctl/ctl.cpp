@@ -107,9 +107,12 @@ Loaded load(const QString &path, Accept accept, Missing missing)
     }
     const j3k::JsonParams fromJson = j3k::paramsFromJson(file.bytes);
     if (!fromJson.ok()) {
+        // Keys left out too, so one run names all there is to mend.
         QStringList lines = j3k::faultMessages(fromJson.faults);
         if (!fromJson.error.isEmpty())
             lines = fromJson.error.split(u'\n') + lines;
+        for (const QString &key : fromJson.missing)
+            lines << tr("\"%1\" missing").arg(key);
         return refused(lines);
     }
     if (missing == Missing::Refuse && !fromJson.missing.isEmpty()) {
