@@ -119,6 +119,8 @@ private Q_SLOTS:
             << bare << "SIGTERM after S" << 128 + SIGTERM << "the write was completed" << QByteArray("OK<S><G>DIS");
         QTest::newRow("SIGINT in the backup's READ")
             << QStringList() << "SIGINT after RRR" << 128 + SIGINT << "stopped by signal" << QByteArray("OKRRRDIS");
+        QTest::newRow("stderr closed before the write")
+            << QStringList{"2>&-"} << "answers otherwise" << 2 << "" << QByteArray("OKRRRDIS");
     }
     void writeEndings()
     {
@@ -242,6 +244,8 @@ private Q_SLOTS:
             << QStringList{"write", "--port", "SILENT", "lacks.json"} << QStringList{"lacks 2", "stk_mode, d_r_mix"};
         QTest::newRow("full disk") << QStringList{">full", "show", "good.txt"}
                                    << QStringList{"cannot write the output", "No space"};
+        QTest::newRow("stdout closed") << QStringList{">&-", "show", "good.txt"}
+                                       << QStringList{"j3kctl: output closed"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};
@@ -296,7 +300,9 @@ private:
     QProcess *m_running = nullptr;  // the j3kctl of ctl()
     // Runs j3kctl (or txsim, named first) in the scratch folder, the event
     // loop turning meanwhile so a transmitter in this process can answer.
-    Run ctl(const QStringList &args, const QString &dataHome = QStringLiteral("data"))
+    // Redirections as a shell has them, anywhere: ">full" sends stdout to a
+    // full disk, ">&-" and "2>&-" stdout or stderr to a pipe nobody reads.
+    Run ctl(QStringList args, const QString &dataHome = QStringLiteral("data"))
     {
         QProcess p;
         p.setWorkingDirectory(m_dir.path());
@@ -304,14 +310,22 @@ private:
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(dataHome));  // the backups
         p.setProcessEnvironment(env);
         QSignalSpy done(&p, &QProcess::finished);
-        if (args.first() == u">full")
+        if (args.removeAll(QStringLiteral(">full")))
             p.setStandardOutputFile(QStringLiteral("/dev/full"));
+#ifdef J3K_HAVE_PTY
+        const int closed = args.removeAll(QStringLiteral(">&-")) ? 1 : args.removeAll(QStringLiteral("2>&-")) ? 2 : 0;
+        p.setChildProcessModifier([closed] {
+            int ends[2];
+            if (closed && ::pipe(ends) == 0 && ::close(ends[0]) == 0)
+                ::dup2(ends[1], closed);
+        });
+#endif
         m_running = &p;
         const bool txsim = args.first() == u"txsim";
         const QStringList program = txsim                 ? QStringList{besideTest(QStringLiteral("txsim"))}
                                     : m_program.isEmpty() ? QStringList{besideTest(QStringLiteral("j3kctl"))}
                                                           : m_program;
-        p.start(program.first(), program.mid(1) + args.mid(txsim || args.first() == u">full" ? 1 : 0));
+        p.start(program.first(), program.mid(1) + args.mid(txsim ? 1 : 0));
         if (!done.wait(20000))
             return {};
         // Windows' console programs end their lines with CR LF.

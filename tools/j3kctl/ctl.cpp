@@ -48,7 +48,7 @@ int labelWidth()
 
 namespace {
 
-QString failedOutput;  // why the last failed write failed
+QString failedOutput;  // what became of the last write that failed
 
 // Flushed at once: a full disk or a closed pipe shows here, not at exit.
 void put(FILE *stream, const QString &text)
@@ -56,7 +56,9 @@ void put(FILE *stream, const QString &text)
     const QByteArray bytes = text.toLocal8Bit();
     if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) != std::size_t(bytes.size())
         || std::fflush(stream) != 0)
-        failedOutput = QString::fromLocal8Bit(std::strerror(errno));
+        failedOutput = errno == EPIPE
+                           ? tr("output closed")
+                           : tr("cannot write the output: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 }  // namespace

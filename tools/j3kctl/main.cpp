@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <array>
+#include <csignal>
 
 namespace {
 
@@ -49,16 +51,20 @@ QString commandHelp(const Command &command, const QCommandLineParser &parser)
 int run(int argc, char *argv[]);
 
 // A result that never reached stdout (a full disk, a closed pipe) is no
-// result: such a run fails, unless it failed worse already.
+// result: the run says so and fails, unless it failed worse already.
 int main(int argc, char *argv[])
 {
+#ifdef SIGPIPE
+    // A reader that went away (j3kctl read | head -1) must not end the
+    // program before the transmitter hears DIS; the write fails instead.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     const int status = run(argc, argv);
     const QString error = outputError();
-    if (!error.isEmpty() && status < Failed) {
-        note(tr("cannot write the output: %1").arg(error));
-        return Failed;
-    }
-    return status;
+    if (error.isEmpty())
+        return status;
+    note(error);
+    return std::max<int>(status, Failed);
 }
 
 int run(int argc, char *argv[])
