@@ -9,6 +9,7 @@
 #ifdef J3K_HAVE_PTY
 #include "ptywire.h"
 #include <csignal>
+#include <fstream>
 #include <sys/stat.h>
 #endif
 
@@ -246,6 +247,10 @@ private Q_SLOTS:
                                    << QStringList{"cannot write the output", "No space"};
         QTest::newRow("stdout closed") << QStringList{">&-", "show", "good.txt"}
                                        << QStringList{"j3kctl: output closed"};
+        // Opened by its bytes, and not written under another name.
+        QTest::newRow("name not UTF-8") << QStringList{"sh",
+                                                       "exec \"$0\" set \"$(printf 'n\\377.txt')\" sub_trim_ch1=5"}
+                                        << QStringList{"not UTF-8"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};
@@ -258,6 +263,7 @@ private Q_SLOTS:
         QFETCH(QStringList, words);
 #ifdef J3K_HAVE_PTY
         ::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600);  // opening it blocks
+        QVERIFY(std::ofstream(QFile::encodeName(m_dir.path()) + "/n\377.txt") << kStartFile.constData());
         PtyWire silent;
         args.replaceInStrings(QStringLiteral("SILENT"), silent.pty.slavePath());
         QSerialPort busy(silent.pty.slavePath());  // another program's port
@@ -302,6 +308,7 @@ private:
     // loop turning meanwhile so a transmitter in this process can answer.
     // Redirections as a shell has them, anywhere: ">full" sends stdout to a
     // full disk, ">&-" and "2>&-" stdout or stderr to a pipe nobody reads.
+    // "sh" first runs a shell line, j3kctl as $0, for bytes no QString holds.
     Run ctl(QStringList args, const QString &dataHome = QStringLiteral("data"))
     {
         QProcess p;
@@ -321,11 +328,13 @@ private:
         });
 #endif
         m_running = &p;
-        const bool txsim = args.first() == u"txsim";
-        const QStringList program = txsim                 ? QStringList{besideTest(QStringLiteral("txsim"))}
-                                    : m_program.isEmpty() ? QStringList{besideTest(QStringLiteral("j3kctl"))}
-                                                          : m_program;
-        p.start(program.first(), program.mid(1) + args.mid(txsim ? 1 : 0));
+        const bool txsim = args.first() == u"txsim", shell = args.first() == u"sh";
+        QStringList program = txsim                 ? QStringList{besideTest(QStringLiteral("txsim"))}
+                              : m_program.isEmpty() ? QStringList{besideTest(QStringLiteral("j3kctl"))}
+                                                    : m_program;
+        if (shell)
+            program = QStringList{"/bin/sh", "-c", args.takeLast(), program.first()};
+        p.start(program.first(), program.mid(1) + args.mid(txsim || shell ? 1 : 0));
         if (!done.wait(20000))
             return {};
         // Windows' console programs end their lines with CR LF.

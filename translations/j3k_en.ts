@@ -1179,6 +1179,11 @@
         <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
         <translation>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</translation>
     </message>
+    <message>
+        <location line="+94"/>
+        <source>Its name is not UTF-8; files are written under UTF-8 names only.</source>
+        <translation>Its name is not UTF-8; files are written under UTF-8 names only.</translation>
+    </message>
 </context>
 <context>
     <name>TransmitterReview</name>

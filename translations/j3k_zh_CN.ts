@@ -1179,6 +1179,11 @@
         <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
         <translation>文件长 %1 字节；参数文件为 162 字节，超过 %2 字节的文件不予读取。</translation>
     </message>
+    <message>
+        <location line="+94"/>
+        <source>Its name is not UTF-8; files are written under UTF-8 names only.</source>
+        <translation>文件名不是 UTF-8 编码；只能以 UTF-8 文件名写入文件。</translation>
+    </message>
 </context>
 <context>
     <name>TransmitterReview</name>

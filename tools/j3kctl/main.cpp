@@ -3,6 +3,7 @@
 #include "ctl.h"
 
 #include "appnames.h"
+#include "smallfile.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -46,6 +47,22 @@ QString commandHelp(const Command &command, const QCommandLineParser &parser)
            + qtHelp.sliced(qtHelp.indexOf(u'\n') + 1).trimmed();
 }
 
+// The arguments as given. Qt would turn bytes of a file's name that are no
+// UTF-8 into U+FFFD, and so name a file that is not there.
+QStringList arguments(int argc, char *argv[])
+{
+#ifdef Q_OS_UNIX
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << j3k::fromLocalBytes(argv[i]);
+    return args;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments();
+#endif
+}
+
 }  // namespace
 
 int run(int argc, char *argv[]);
@@ -72,7 +89,7 @@ int run(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     j3k::setApplicationNames();  // backups go where the editor keeps its own
 
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = arguments(argc, argv);
     const QString name = args.value(1);
     const Command *command = findCommand(name);
     if (!command) {
