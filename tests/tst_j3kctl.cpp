@@ -53,6 +53,7 @@ private Q_SLOTS:
                  QStringList({"SUB-TRIM CH3      0  ->  -20", "TX-ALARM (V)      11.1  ->  10.8",
                               "PROG.MIX1 MIX     INH  ->  OPEN"}));
         QCOMPARE(ctl({"diff", "a.json", "a.txt"}).status, 0);
+        QCOMPARE(ctl({"diff", "a.json", "b.txt", "--version"}).out, ctl({"--version"}).out);
     }
 
 #ifdef J3K_HAVE_PTY

@@ -63,6 +63,12 @@ QStringList arguments(int argc, char *argv[])
 #endif
 }
 
+int printVersion()
+{
+    print(QStringLiteral("j3kctl %1").arg(QCoreApplication::applicationVersion()));
+    return Same;
+}
+
 }  // namespace
 
 int run(int argc, char *argv[]);
@@ -97,6 +103,8 @@ int run(int argc, char *argv[])
             print(overview());
             return Same;
         }
+        if (name == QLatin1String("--version") || name == QLatin1String("-v"))
+            return printVersion();
         note(name.isEmpty() ? tr("expected a command") : tr("unknown command \"%1\"").arg(name));
         QTextStream(stderr) << overview() << Qt::endl;
         return Failed;
@@ -105,6 +113,7 @@ int run(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("j3kctl", command->description));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions(command->options());
     if (!parser.parse(QStringList{args.at(0)} + args.mid(2)))
         return fail(tr("%1: %2 See j3kctl %1 --help.").arg(name, parser.errorText()));
@@ -112,6 +121,8 @@ int run(int argc, char *argv[])
         print(commandHelp(*command, parser));
         return Same;
     }
+    if (parser.isSet(version))
+        return printVersion();
     const qsizetype given = parser.positionalArguments().size();
     if (given < command->minArguments || (command->maxArguments >= 0 && given > command->maxArguments))
         return fail(tr("%1: expected j3kctl %2").arg(name, QLatin1String(command->synopsis)));
