@@ -130,7 +130,12 @@
         <translation>%1 个参数</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
+        <source>%1, dated in the future</source>
+        <translation>%1，日期在未来</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Compare with a parameter file</source>
         <translation>与参数文件比较</translation>
     </message>
@@ -1316,7 +1321,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+133"/>
+        <location filename="../src/core/backups.cpp" line="+135"/>
         <source>cannot make the folder %1: %2</source>
         <translation>无法创建文件夹 %1：%2</translation>
     </message>
@@ -1326,7 +1331,7 @@
         <translation>无法列出 %1：%2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
