@@ -138,7 +138,8 @@ private Q_SLOTS:
 
     // A settings file the editor cannot trust is neither read (a FIFO would
     // hang the start) nor written over; a value that does not parse or no
-    // longer applies (a port unplugged since) is its default.
+    // longer applies (a port unplugged since) is its default. What is
+    // written, the next start reads.
     void settingsFileLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("content");  // empty: a FIFO
@@ -146,6 +147,8 @@ private Q_SLOTS:
         QTest::newRow("FIFO") << QByteArray() << true;
         QTest::newRow("over 64 KiB") << "[port]\ndtr=true\n" + QByteArray(64 * 1024, ';') << true;
         QTest::newRow("values that do not apply") << QByteArray("[port]\ndtr=maybe\nname=ttyGONE42\n") << false;
+        // QSettings would write it back three times as long.
+        QTest::newRow("text that grows when written") << "[other]\nk=" + QByteArray(60'000, '\x01') << false;
     }
     void settingsFileLeftAlone()
     {
@@ -170,6 +173,8 @@ private Q_SLOTS:
         }
         if (kept)
             QCOMPARE(QFileInfo(path).isFile() ? contentsOf(path) : QByteArray(), content);
+        else  // and the next start reads it
+            QCOMPARE_LE(QFileInfo(path).size(), 64 * 1024);
 #endif
     }
     void cleanup() { QFile::remove(std::exchange(m_fifo, QString())); }  // before init() reads it

@@ -130,7 +130,12 @@
         <translation>%1 parameters</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
+        <source>%1, dated in the future</source>
+        <translation>%1, dated in the future</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Compare with a parameter file</source>
         <translation>Compare with a parameter file</translation>
     </message>
@@ -1179,6 +1184,11 @@
         <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
         <translation>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</translation>
     </message>
+    <message>
+        <location line="+94"/>
+        <source>Its name is not UTF-8; files are written under UTF-8 names only.</source>
+        <translation>Its name is not UTF-8; files are written under UTF-8 names only.</translation>
+    </message>
 </context>
 <context>
     <name>TransmitterReview</name>
@@ -1311,7 +1321,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+133"/>
+        <location filename="../src/core/backups.cpp" line="+135"/>
         <source>cannot make the folder %1: %2</source>
         <translation>cannot make the folder %1: %2</translation>
     </message>
@@ -1321,7 +1331,7 @@
         <translation>cannot list %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
@@ -1329,7 +1339,7 @@
 <context>
     <name>j3k::RangeCheck</name>
     <message>
-        <location filename="../src/core/rangecheck.cpp" line="+16"/>
+        <location filename="../src/core/rangecheck.cpp" line="+28"/>
         <source>%1: item %2 is outside %3…%4 (%5)</source>
         <translation>%1: item %2 is outside %3…%4 (%5)</translation>
     </message>
@@ -1373,7 +1383,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+42"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

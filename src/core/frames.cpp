@@ -143,7 +143,8 @@ RawValues frameValues(int f, const char *frame)
         if (x == Xform::Unused)
             continue;
         const int value = x == Xform::Version ? byteAt(k) * 256 + byteAt(k + 1) : byteAt(k) - bias(x);
-        values.append({paramIndexes()[std::size_t(f)][k], value});
+        const bool rate = x == Xform::DrUp || x == Xform::DrDown;
+        values.append({paramIndexes()[std::size_t(f)][k], value, rate ? int(k % 4) : -1});
     }
     return values;
 }
