@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QProcess>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include <csignal>
@@ -231,6 +232,18 @@ private Q_SLOTS:
         QVERIFY(tabTo("spinBox_11"));
         key(Qt::Key_Up);
         QTRY_COMPARE(child<QLabel>(w, "secLabel")->text(), QStringLiteral("1 change not written"));
+
+        // The tab keys switch tabs from inside a box and leave every value as it is.
+        auto *tabs = child<QTabWidget>(w, "tabWidget_2");
+        const ParamSet values = ParamBinding(&w).read();
+        for (const QKeyCombination k : {Qt::CTRL | Qt::Key_PageDown, Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::Key_Tab,
+                                        Qt::CTRL | Qt::SHIFT | Qt::Key_Tab}) {
+            const int at = tabs->currentIndex();
+            QVERIFY(tabTo(at == 0 ? "spinBox_11" : "comboBox_2"));
+            key(k);
+            QCOMPARE(tabs->currentIndex(), 1 - at);
+        }
+        QCOMPARE(differences(ParamBinding(&w).read(), values), QString());
 
         // A shortcut clicks its button a moment later; each dialog is closed with Escape.
         const std::pair<QKeyCombination, const char *> dialogs[] = {{Qt::CTRL | Qt::Key_D, "DlgChanges"},

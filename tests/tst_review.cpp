@@ -9,6 +9,7 @@
 
 #include <QListView>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtConcurrent>
 
@@ -238,6 +239,7 @@ private Q_SLOTS:
             QCOMPARE(differences(binding.read(), states[state]), QString());
             QTRY_COMPARE(panel(w), words);
         }
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("redone: Put back the transmitter's values"));
 
         QStringList steps;
         script.then("DlgChanges", [&steps](QWidget *dlg) {

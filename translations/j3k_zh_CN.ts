@@ -206,8 +206,8 @@
     </message>
     <message>
         <location line="+0"/>
-        <source>所有文件 (*.*);;文本文件 (*.txt *.dat)</source>
-        <translation>所有文件 (*.*);;文本文件 (*.txt *.dat)</translation>
+        <source>所有文件 (*);;文本文件 (*.txt *.dat)</source>
+        <translation>所有文件 (*);;文本文件 (*.txt *.dat)</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -561,7 +561,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+138"/>
+        <location filename="../src/app/mainwindow.cpp" line="+147"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -891,8 +891,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+31"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location line="+40"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+135"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>错误</translation>
@@ -905,8 +905,14 @@
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-35"/>
+        <location line="-39"/>
+        <location filename="../src/app/mainwindow.cpp" line="-16"/>
+        <source>文本文件 (*.txt *.dat);;所有文件 (*)</source>
+        <translation>文本文件 (*.txt *.dat);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../src/app/mainwindow.cpp" line="-28"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
@@ -917,29 +923,28 @@
         <translation>文件中有超出范围的数值，未加载任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+23"/>
+        <location filename="../src/app/mainwindow.cpp" line="+24"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-14"/>
-        <location filename="../src/app/mainwindow.cpp" line="+1"/>
-        <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
-        <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mainwindow.cpp" line="-38"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
+        <location line="-38"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+54"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
+        <source>saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1已打开 %2 %3 %4 | </translation>
     </message>
@@ -954,7 +959,7 @@
         <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="-98"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-115"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
     </message>
@@ -979,7 +984,7 @@
         <translation>UPDATE 将改变哪些值；与文件或备份比较（%1）</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+118"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
@@ -1083,12 +1088,22 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-110"/>
         <source>Unwritten values could not be kept: %1</source>
         <translation>未写入的参数无法保存：%1</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+10"/>
+        <source>undone: %1</source>
+        <translation>已撤销：%1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>redone: %1</source>
+        <translation>已重做：%1</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>

@@ -187,7 +187,7 @@ void DlgChanges::showBackups()
 void DlgChanges::compareWithFile()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Compare with a parameter file"), QStringLiteral("./"),
-                                                      MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
+                                                      MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     const j3k::SmallFileRead file = j3k::readSmallFile(path);
