@@ -167,7 +167,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <source>用于打开二进制文件</source>
-        <translation>For opening binary files</translation>
+        <translation>BIT shows the file&apos;s first 16 bytes as hexadecimal numbers (53 30 30 …); a file that holds such a hex dump is loaded as the bytes it stands for.</translation>
     </message>
     <message>
         <location line="+3"/>

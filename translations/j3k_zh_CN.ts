@@ -155,19 +155,19 @@
     <message>
         <location line="+8"/>
         <source>filename：</source>
-        <translation>filename：</translation>
+        <translation>文件名：</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>browse</source>
-        <translation>browse</translation>
+        <translation>浏览</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <location line="+3"/>
         <source>用于打开二进制文件</source>
-        <translation>用于打开二进制文件</translation>
+        <translation>BIT：以十六进制数显示文件的前 16 个字节（53 30 30 …）；内容为此类十六进制文本的文件，按其表示的字节加载。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -177,27 +177,27 @@
     <message>
         <location line="+27"/>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>CANCEL</source>
-        <translation>CANCEL</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>file info</source>
-        <translation>file info</translation>
+        <translation>文件信息</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>file length：0</source>
-        <translation>file length：0</translation>
+        <translation>文件长度：0</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Preview before 16 bytes of data：</source>
-        <translation>Preview before 16 bytes of data：</translation>
+        <translation>前 16 个字节预览：</translation>
     </message>
     <message>
         <location filename="../src/app/dlgload.cpp" line="+59"/>

@@ -10,7 +10,15 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
+
+namespace {
+
+// How long the typing in the file box rests before the file is looked at.
+constexpr int kTypingPauseMs = 300;
+
+}  // namespace
 
 DlgLoad::DlgLoad(QWidget *parent)
     : QDialog(parent)
@@ -18,6 +26,28 @@ DlgLoad::DlgLoad(QWidget *parent)
 {
     ui->setupUi(this);
     useFormFont(this);
+    m_typed = new QTimer(this);
+    m_typed->setSingleShot(true);
+    m_typed->setInterval(kTypingPauseMs);
+    connect(m_typed, &QTimer::timeout, this, &DlgLoad::previewTyped);
+    connect(ui->lineEdit, &QLineEdit::textEdited, m_typed, qOverload<>(&QTimer::start));
+}
+
+void DlgLoad::previewTyped()
+{
+    const QString typed = ui->lineEdit->text();
+    const j3k::SmallFileRead read = j3k::readSmallFile(typed);
+    if (typed.isEmpty() || !read.ok()) {
+        fileName.clear();
+        context.clear();
+        ui->labelFileLength->setText(tr("文件长度：%1B").arg(0));
+        ui->textBrowser->setPlainText(typed.isEmpty() ? QString() : read.error);
+        return;
+    }
+    fileName = typed;
+    context = QString::fromLocal8Bit(read.bytes);
+    ui->labelFileLength->setText(tr("文件长度：%1B").arg(read.bytes.size()));
+    on_checkBox_clicked();
 }
 
 DlgLoad::~DlgLoad() = default;
@@ -68,7 +98,7 @@ void DlgLoad::accept()
     if (typed.isEmpty()) {
         fileName.clear();
         context.clear();
-    } else if (typed != fileName && !readFile(typed)) {
+    } else if (!readFile(typed)) {  // what the file holds now, whatever the preview showed
         return;
     }
     QDialog::accept();

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -43,7 +44,13 @@ private Q_SLOTS:
     void on_toolButton_clicked();
 
 private:
+    // A path typed into the file box, shown as browsing to it would, a
+    // moment after the typing stops; a path that names no file to read
+    // shows why in the preview, without a message box in the way.
+    void previewTyped();
+
     std::unique_ptr<Ui::DlgLoad> ui;
+    QTimer *m_typed;
     QString context;
     QString fileName;
     QString m_folder = QStringLiteral("./");
