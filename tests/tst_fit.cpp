@@ -104,16 +104,20 @@ QStringList valuesOf(const QWidget &window)
 }
 
 // The widgets on either tab of `w`, and on the dialogs over it, whose text
-// does not fit, as "name: needs N, has M".
+// does not fit, as "name: needs N, has M"; and the backups folder, deeper
+// than the dialog is wide, if its tooltip does not show it whole.
 QStringList misfits(MainWindow &w)
 {
     // The review of changes as CHANGES opens it, built in the language of the moment.
-    w.findChild<TransmitterReview *>()->refresh();
+    auto *review = w.findChild<TransmitterReview *>();
+    review->refresh();
     DlgChanges changes(
-        *w.findChild<TransmitterReview *>(), w.findChild<QUndoStack *>(),
-        [](const QString &, const QString &) { return false; }, &w);
+        *review, w.findChild<QUndoStack *>(), [](const QString &, const QString &) { return false; }, &w);
     changes.show();
     QStringList found;
+    const QString folder = QDir::toNativeSeparators(review->backups().folder());
+    if (child<QLabel>(changes, "backupsLabel")->toolTip() != folder)
+        found << QStringLiteral("backupsLabel: the tooltip is not %1").arg(folder);
     auto *tabs = child<QTabWidget>(w, "tabWidget_2");
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
