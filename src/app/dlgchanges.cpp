@@ -62,6 +62,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     setObjectName(QStringLiteral("DlgChanges"));
     setWindowTitle(tr("CHANGES"));
     m_heading->setObjectName(QStringLiteral("heading"));
+    m_heading->setWordWrap(true);
     QPushButton *toFile = button(tr("Compare with a file..."), "compareFileButton");
     auto *commands = new QHBoxLayout;
     commands->addWidget(m_putBack);
@@ -70,8 +71,9 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     commands->addWidget(m_toTransmitter);
 
     auto *backupsLabel = new PathLabel;
-    backupsLabel->setPathText(tr("Backups of earlier READs, newest first, in %1"), m_review.backups().folder());
     backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
+    backupsLabel->setWordWrap(true);
+    backupsLabel->setPathText(tr("Backups of earlier READs, newest first, in %1"), m_review.backups().folder());
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
     close->addButton(m_loadBackup, QDialogButtonBox::ActionRole);

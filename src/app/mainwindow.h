@@ -17,6 +17,7 @@
 #include <vector>
 
 class ParamBinding;
+class PathLabel;
 class PtyTransmitter;
 class QAction;
 class QToolBar;
@@ -125,7 +126,7 @@ private:
 #ifdef J3K_HAVE_PTY
     std::unique_ptr<PtyTransmitter> m_virtualTx;  // behind myCom when VIRTUAL-TX is open
 #endif
-    QLabel *fstLabel = nullptr;
+    PathLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
     bool isComOpen = false;
     qint64 recvCount = 0;  // a flood passes 2^31 bytes in a few hours
