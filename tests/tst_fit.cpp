@@ -6,6 +6,9 @@
 #include "language.h"
 #include "transmitterreview.h"
 #include "windowtest.h"
+#ifdef J3K_HAVE_PTY
+#include "ptypair.h"
+#endif
 
 #include <QAbstractButton>
 #include <QDoubleSpinBox>
@@ -55,8 +58,10 @@ std::pair<int, int> roomAndNeed(QWidget *w)
         const QRect field
             = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
         int widest = 0;
+        // A path typed into the port box scrolls there, as in any text field.
         for (const QString &item : itemsOf(box))
-            widest = std::max(widest, box->fontMetrics().horizontalAdvance(item));
+            if (!box->isEditable() || !item.startsWith(u'/'))
+                widest = std::max(widest, box->fontMetrics().horizontalAdvance(item));
         // The item is drawn, or edited, a couple of pixels in from each side.
         return {field.width() - 4, widest};
     }
@@ -161,6 +166,15 @@ private Q_SLOTS:
         // Every combo box away from its start item, to its last.
         for (QComboBox *box : w.findChildren<QComboBox *>())
             box->setCurrentIndex(box->count() - 1);
+#ifdef J3K_HAVE_PTY
+        // Open on a port named by a path under the deep home, wider than the status line.
+        PtyPair line;
+        const QString port = QDir::home().filePath(QStringLiteral("usb-FTDI_FT232R_USB_UART-if00-port0"));
+        QFile::remove(port);
+        QVERIFY(QFile::link(line.slavePath(), port));
+        choosePort(w, port);
+        button(w, "pushButtonOpen")->click();
+#endif
         const QStringList values = valuesOf(w);
         QCOMPARE(misfits(w), QStringList());
 
