@@ -70,6 +70,15 @@ inline j3k::ParamSet applied(j3k::ParamSet set, const QStringList &settings)
 }
 
 // The file's path, or empty when it could not be written.
+// Every D/R channel with the pair `p` shows.
+inline j3k::DrRates sameRates(const j3k::ParamSet &p)
+{
+    j3k::DrRates rates;
+    rates.up.fill(p.value(u"spinBox_79"));
+    rates.down.fill(p.value(u"spinBox_80"));
+    return rates;
+}
+
 inline QString writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);

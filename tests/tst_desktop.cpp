@@ -287,6 +287,15 @@ private Q_SLOTS:
         QTRY_VERIFY(!w.findChild<QToolBar *>());
         QCOMPARE(files().size(), 1);
         QVERIFY(files().first() != killed);  // this editor's own now
+
+        // Kept nowhere else: closing asks, port closed or not.
+        ModalScript script;
+        MessageSeen question;
+        script.then("QMessageBox", press(QMessageBox::Cancel, &question));
+        QVERIFY(!w.close());
+        QVERIFY(question.text.endsWith(QStringLiteral(" changes are not saved or written to the transmitter.")));
+        script.then("QMessageBox", press(QMessageBox::Discard));
+        QVERIFY(w.close());
     }
 #endif
 

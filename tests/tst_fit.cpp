@@ -4,6 +4,7 @@
 #include "dlgchanges.h"
 #include "dlgload.h"
 #include "language.h"
+#include "paramdocument.h"
 #include "transmitterreview.h"
 #include "windowtest.h"
 #ifdef J3K_HAVE_PTY
@@ -114,13 +115,13 @@ QStringList valuesOf(const QWidget &window)
 QStringList misfits(MainWindow &w)
 {
     // The review of changes as CHANGES opens it, built in the language of the moment.
-    auto *review = w.findChild<TransmitterReview *>();
-    review->refresh();
+    w.findChild<TransmitterReview *>()->refresh();
+    auto *document = w.findChild<ParamDocument *>();
     DlgChanges changes(
-        *review, w.findChild<QUndoStack *>(), [](const QString &, const QString &) { return false; }, &w);
+        *document, w.findChild<QUndoStack *>(), [](const QString &, const QString &) { return false; }, &w);
     changes.show();
     QStringList found;
-    const QString folder = QDir::toNativeSeparators(review->backups().folder());
+    const QString folder = QDir::toNativeSeparators(document->backups().folder());
     if (child<QLabel>(changes, "backupsLabel")->toolTip() != folder)
         found << QStringLiteral("backupsLabel: the tooltip is not %1").arg(folder);
     auto *tabs = child<QTabWidget>(w, "tabWidget_2");

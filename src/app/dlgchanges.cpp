@@ -2,11 +2,11 @@
 #include "dlgchanges.h"
 
 #include "mainwindow.h"
+#include "paramdocument.h"
 #include "paramfile.h"
 #include "paramtext.h"
 #include "pathlabel.h"
 #include "smallfile.h"
-#include "transmitterreview.h"
 #include "transmitterstate.h"
 
 #include <QDateTime>
@@ -48,9 +48,9 @@ QPushButton *button(const QString &text, const char *name)
 
 }  // namespace
 
-DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader load, QWidget *parent)
+DlgChanges::DlgChanges(ParamDocument &document, QUndoStack *history, Loader load, QWidget *parent)
     : QDialog(parent)
-    , m_review(review)
+    , m_document(document)
     , m_load(std::move(load))
     , m_heading(new PathLabel)
     , m_rows(table({tr("Parameter"), tr("Transmitter"), tr("Editor")}, "changesTable"))
@@ -73,7 +73,7 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     auto *backupsLabel = new PathLabel;
     backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
     backupsLabel->setWordWrap(true);
-    backupsLabel->setPathText(tr("Backups of earlier READs, newest first, in %1"), m_review.backups().folder());
+    backupsLabel->setPathText(tr("Backups of earlier READs, newest first, in %1"), m_document.backups().folder());
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
     close->addButton(m_loadBackup, QDialogButtonBox::ActionRole);
@@ -116,8 +116,8 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
     connect(m_backups, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_loadBackup->setEnabled(!m_backups->selectedItems().isEmpty()); });
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // An undone step changes what differs.
-    connect(history, &QUndoStack::indexChanged, this, [this] {
+    // An undone step, a loaded backup or frames change what differs.
+    connect(&document, &ParamDocument::stateChanged, this, [this] {
         showRows();
         showBackups();
     });
@@ -129,9 +129,9 @@ DlgChanges::DlgChanges(TransmitterReview &review, QUndoStack *history, Loader lo
 
 void DlgChanges::showRows()
 {
-    const j3k::ParamSet editor = m_review.editor();
+    const j3k::ParamSet editor = m_document.values();
     const QList<j3k::ParamChange> changes
-        = m_file ? j3k::compareParams(*m_file, editor, j3k::recordParams()) : m_review.changes();
+        = m_file ? j3k::compareParams(*m_file, editor, j3k::recordParams()) : m_document.changes();
     m_rows->clear();
     for (const j3k::ParamChange &c : changes) {
         new QTreeWidgetItem(m_rows,
@@ -147,7 +147,7 @@ void DlgChanges::showRows()
             : n == 1 ? tr("%1 differs from the editor in 1 value.")
                      : tr("%1 differs from the editor in %2 values.").arg(QStringLiteral("%1"), QString::number(n)),
             m_fileName);
-    } else if (!m_review.hasReported()) {
+    } else if (!m_document.transmitter().hasReported()) {
         m_heading->setPathText(tr("The transmitter has not been read: open its port and READ first."));
     } else {
         m_heading->setPathText(n == 0   ? tr("The editor shows what the transmitter holds.")
@@ -160,9 +160,9 @@ void DlgChanges::showRows()
 
 void DlgChanges::showBackups()
 {
-    const j3k::ParamSet editor = m_review.editor();
+    const j3k::ParamSet editor = m_document.values();
     m_backups->clear();
-    const QStringList paths = m_review.backups().list();
+    const QStringList paths = m_document.backups().list();
     for (const QString &path : paths) {
         const QString stem = QFileInfo(path).completeBaseName();
         const QDateTime when = QDateTime::fromString(stem.left(19), QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
@@ -197,7 +197,7 @@ void DlgChanges::compareWithFile()
         critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), m_review.editor());
+    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), m_document.values());
     if (!params.isParamFile) {
         critical(MainWindow::tr("文件格式不正确"));
         return;
@@ -218,12 +218,7 @@ void DlgChanges::compareWithTransmitter()
     showRows();
 }
 
-void DlgChanges::putBack()
-{
-    m_review.putBack();
-    showRows();
-    showBackups();
-}
+void DlgChanges::putBack() { m_document.putBack(); }
 
 void DlgChanges::loadBackup()
 {
@@ -236,10 +231,7 @@ void DlgChanges::loadBackup()
         critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    if (m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()))) {
-        showRows();
-        showBackups();
-    }
+    m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()));
 }
 
 void DlgChanges::critical(const QString &text, const QString &details)

@@ -13,7 +13,7 @@ class PathLabel;
 class QPushButton;
 class QTreeWidget;
 class QUndoStack;
-class TransmitterReview;
+class ParamDocument;
 
 // The review of changes: what an UPDATE would change, parameter by
 // parameter, with the transmitter's value beside the editor's; or the same
@@ -28,8 +28,10 @@ public:
     // the step named `step`; false when it was refused.
     using Loader = std::function<bool(const QString &text, const QString &step)>;
 
-    // `history` is shown beside the changes; a click on a step goes back to it.
-    DlgChanges(TransmitterReview &review, QUndoStack *history, Loader load, QWidget *parent = nullptr);
+    // Everything it shows counts against the document's values as they are
+    // now, while it is open too. `history` is shown beside the changes; a
+    // click on a step goes back to it.
+    DlgChanges(ParamDocument &document, QUndoStack *history, Loader load, QWidget *parent = nullptr);
 
 private:
     void compareWithFile();
@@ -40,7 +42,7 @@ private:
     void showBackups();
     void critical(const QString &text, const QString &details = {});
 
-    TransmitterReview &m_review;
+    ParamDocument &m_document;
     Loader m_load;
     std::optional<j3k::ParamSet> m_file;  // compared with this file rather than the transmitter
     QString m_fileName;

@@ -6,15 +6,13 @@
 #include "filelog.h"
 #include "formfont.h"
 #include "parambinding.h"
+#include "paramdocument.h"
 #include "paramfile.h"
 #include "pathlabel.h"
 #include "recoveryfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
-#include "valuehistory.h"
-#ifdef J3K_HAVE_PTY
-#include "ptytransmitter.h"  // complete where the window deletes it
-#endif
+#include "txsession.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,7 +33,9 @@ MainWindow::MainWindow(QWidget *parent)
     useFormFont(this);
     ui->setupUi(this);
     useFormFont(this);
+    m_document = new ParamDocument(this);
     m_binding = std::make_unique<ParamBinding>(this);
+    m_binding->bind(*m_document);
     setUpHistory();
 
     useResourceIconsWhereMissing();
@@ -95,8 +95,8 @@ void MainWindow::finishSetUp()
 MainWindow::~MainWindow()
 {
     myCom->close(j3k::TxLink::Notice::Skip);
-    // Before the widgets go: the end of a spin box's editing is no step.
-    delete m_history;
+    // Before the widgets go: the end of a spin box's editing is no edit.
+    delete m_document;
 }
 
 // Closed in UPDATE's pause, the window would leave the transmitter with an
@@ -105,18 +105,18 @@ MainWindow::~MainWindow()
 // first, so it waits the same way.
 void MainWindow::closeEvent(QCloseEvent *e)
 {
-    if (m_updatePending) {
+    if (myCom->isPausing()) {
         m_closeWhenUpdated = true;
         e->ignore();
         return;
     }
-    if (!m_stopSignal && !confirmClose()) {
+    if (!m_stopSignal && !confirmLoss()) {
         e->ignore();
         return;
     }
     saveSettings();
     if (!m_keepRecovery)
-        m_recovery->remove();
+        m_document->recovery().remove();
     QMainWindow::closeEvent(e);
 }
 
@@ -135,7 +135,7 @@ void MainWindow::retranslate()
     ui->retranslateUi(this);
     retranslateShortcuts();
     describePorts();
-    if (isComOpen)
+    if (isComOpen())
         ui->pushButtonOpen->setText(tr("OFF"));
     refrushInfoLabel();
     retranslateReview();
@@ -171,12 +171,12 @@ void MainWindow::load()
     loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
 }
 
-bool MainWindow::loadText(const QString &text, const QString &step)
+bool MainWindow::loadText(const QString &text, const QString &step, bool restored)
 {
     // A text that is not a parameter file, or holds a value a box cannot
     // show, would put nonsense or clamped values in the window; refuse it
     // whole rather than load part of it.
-    const j3k::FileParams file = j3k::paramsFromFileText(text, m_binding->read());
+    const j3k::FileParams file = j3k::paramsFromFileText(text, m_document->values());
     if (!file.isParamFile) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
@@ -187,14 +187,10 @@ bool MainWindow::loadText(const QString &text, const QString &step)
         return false;
     }
     // Every value the records carry; VERSION, which none does, stays.
-    QList<int> set;
-    for (int i = 0; i < int(j3k::ParamCount); ++i) {
-        if (j3k::recordParams().test(std::size_t(i)))
-            set << i;
-    }
-    m_history->apply(step, file.params, set);
-    m_recovery->setBaseline(m_binding->read());
-    m_review->refresh();
+    if (restored)
+        m_document->restore(step, file.params);
+    else
+        m_document->load(step, file.params);
     return true;
 }
 
@@ -202,28 +198,35 @@ void MainWindow::save()
 {
     // The values of the moment of the click, whatever happens while the
     // dialog is open.
-    const j3k::ParamSet params = m_binding->read();
+    m_document->commitEdits();
+    saveAs(m_document->values());
+}
+
+bool MainWindow::saveAs(const j3k::ParamSet &params)
+{
     const QByteArray contents = j3k::paramFileBytes(params);
     const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_fileFolder,
                                                           tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
     qCDebug(lcFiles) << fileName;
     if (fileName.isEmpty())
-        return;
+        return false;
     m_fileFolder = QFileInfo(fileName).absolutePath();
     const QString failure = j3k::replaceSmallFile(fileName, contents);
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
-    else
-        m_recovery->setBaseline(params);
+        return false;
+    }
+    m_document->saved(params);
+    return true;
 }
 
 void MainWindow::refrushInfoLabel()
 {
     // %1 stays for the port, a path that can be longer than the window is wide.
-    QString line = isComOpen ? tr("%1已打开 %2 %3 %4 | ")
-                                   .arg(QStringLiteral("%1"), ui->comboBoxBaudRate->currentText(),
-                                        ui->comboBoxDataBit->currentText(), ui->comboBoxStopBit->currentText())
-                             : tr("串口未打开 | ");
-    line += tr("发送：%1B | 接收：%2B").arg(transCount).arg(recvCount);
-    fstLabel->setPathText(line, isComOpen ? ui->comboBoxComm->currentText() : QString());
+    QString line = isComOpen() ? tr("%1已打开 %2 %3 %4 | ")
+                                     .arg(QStringLiteral("%1"), ui->comboBoxBaudRate->currentText(),
+                                          ui->comboBoxDataBit->currentText(), ui->comboBoxStopBit->currentText())
+                               : tr("串口未打开 | ");
+    line += tr("发送：%1B | 接收：%2B").arg(myCom->sentCount()).arg(myCom->receivedCount());
+    fstLabel->setPathText(line, isComOpen() ? ui->comboBoxComm->currentText() : QString());
 }

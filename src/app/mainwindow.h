@@ -1,33 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "frames.h"
 #include "portsettings.h"
-#include "records.h"
 #include "txlink.h"
 
-#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
 
 class ParamBinding;
+class ParamDocument;
 class PathLabel;
-class PtyTransmitter;
 class QAction;
 class QToolBar;
-class RecoveryFile;
-class ValueHistory;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 class TransmitterReview;
+
+namespace j3k {
+class ParamSet;
+class TxSession;
+}  // namespace j3k
 
 namespace Ui {
 class MainWindow;
@@ -69,27 +67,23 @@ private Q_SLOTS:
     void on_pushButtonOpen_clicked();
     void on_pushButtonRead_clicked();
     void on_pushButtonSend2_clicked();
-    void readMyCom(const QByteArray &batch);
+    // The line's traffic changed: the status line counts it.
+    void readMyCom();
     void load();
     void save();
 
 private:
-    // The serial link (mainwindow_serial.cpp).
+    // The serial link (mainwindow_serial.cpp): the session owns it; the
+    // window asks and shows.
     void setUpLink();
     void openPort();
-    void closePort(j3k::TxLink::Notice notice);
-    void dropPort();
+    void closePort();
+    void portClosed();
+    bool isComOpen() const;
     PortSettings chosenPortSettings() const;
-    // The bytes a text is sent as: its characters one byte each, or with
-    // `hex` a dump such as "4F 4B" read back into bytes. A dump that does not
-    // read shows an error box and gives no bytes.
-    QByteArray whattoSend(const QString &tmp, bool hex);
-    void countSent(qint64 bytes);
-    void applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes);
     void setCommandsEnabled(bool enabled);
-    void updateFinished(bool whole);
-    void stopNow(bool afterUpdate);
-    void dropLostPort(const QString &reason);
+    void lineStopped(int signal, bool afterUpdate);
+    void dropLostPort(const QString &reason, bool updateCut);
     void setSettingsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text, const QString &details = {});
     void fillPortList(const QStringList &systemPorts);
@@ -98,8 +92,11 @@ private:
     void pollPorts();
 
     // LOAD's checks and decoding, for a text read by the load dialog; the
-    // values change as one step named `step`.
-    bool loadText(const QString &text, const QString &step);
+    // values change as one step named `step`. A `restored` text is values
+    // kept nowhere else.
+    bool loadText(const QString &text, const QString &step, bool restored = false);
+    // SAVE's file dialog and write; false when nothing was saved.
+    bool saveAs(const j3k::ParamSet &params);
 
     // Desktop habits (mainwindow_desktop.cpp): shortcuts, a file dropped on
     // the window, what the port list says of each adapter.
@@ -122,21 +119,12 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<ParamBinding> m_binding;
-    j3k::TxLink *myCom = nullptr;  // the line to the transmitter, open or not
-#ifdef J3K_HAVE_PTY
-    std::unique_ptr<PtyTransmitter> m_virtualTx;  // behind myCom when VIRTUAL-TX is open
-#endif
+    ParamDocument *m_document = nullptr;  // the values and all that is known of them
+    j3k::TxSession *myCom = nullptr;      // the line to the transmitter, open or not
     PathLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
-    bool isComOpen = false;
-    qint64 recvCount = 0;  // a flood passes 2^31 bytes in a few hours
-    qint64 transCount = 0;
-    bool m_updatePending = false;  // UPDATE has sent its S record, not yet its G record
     bool m_closeWhenUpdated = false;
-    bool m_updateCut = false;                   // the line went in the pause: the G record never went out
-    std::pair<QString, QString> m_sentRecords;  // the running UPDATE's S and G records
-    int m_stopSignal = 0;                       // the terminating signal being obeyed
-    j3k::FrameDecoder m_decoder;
+    int m_stopSignal = 0;  // the terminating signal being obeyed
 
     QTimer *m_portPoll = nullptr;
     QFutureWatcher<QStringList> *m_portScan = nullptr;  // the look at the system's ports under way
@@ -150,7 +138,10 @@ private:
     void setUpReview();
     void retranslateReview();
     void showChanges();
-    bool confirmClose();
+    // Whether values no file and no transmitter holds may go, before a
+    // close or a READ: asks the user when there are any.
+    bool confirmLoss();
+    bool confirmRead();
     TransmitterReview *m_review = nullptr;
     QPushButton *m_changesButton = nullptr;
 
@@ -160,13 +151,9 @@ private:
     void offerRecovery();
     void restoreRecovery();
     void closeRecoveryBar();
-    ValueHistory *m_history = nullptr;
-    RecoveryFile *m_recovery = nullptr;
+    void updateHistoryActions();
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
     bool m_keepRecovery = false;        // the window closes without the user choosing it
-    int m_frameBurst = 0;               // the step that frames coming in now join
-    bool m_frameBurstIsRead = true;     // that step is a READ's
-    QElapsedTimer m_lastFrames;
 };

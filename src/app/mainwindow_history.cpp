@@ -4,7 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "parambinding.h"
+#include "paramdocument.h"
 #include "recoveryfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
@@ -18,62 +18,51 @@
 #include <QToolBar>
 #include <QUndoStack>
 
-namespace {
-
-// Unasked frames closer together than this are one step.
-constexpr int kBurstGapMs = 1000;
-
-}  // namespace
-
 void MainWindow::setUpHistory()
 {
-    m_history = new ValueHistory(*m_binding, this);
-    m_recovery = new RecoveryFile(*m_binding, this);
-    connect(m_history, &ValueHistory::valuesChanged, m_recovery, &RecoveryFile::schedule);
     connect(this, &MainWindow::stopping, this, &MainWindow::saveRecoveryNow);
-    connect(m_recovery, &RecoveryFile::writeFailed, this, [this](const QString &reason) {
+    connect(&m_document->recovery(), &RecoveryFile::writeFailed, this, [this](const QString &reason) {
         statusBar()->showMessage(tr("Unwritten values could not be kept: %1").arg(reason), 10000);
     });
 
     m_undo = new QAction(this);
     m_undo->setObjectName(QStringLiteral("undoAction"));
     m_undo->setShortcut(QKeySequence::Undo);
-    connect(m_undo, &QAction::triggered, m_history, &ValueHistory::undo);
+    connect(m_undo, &QAction::triggered, m_document, &ParamDocument::undo);
     m_redo = new QAction(this);
     m_redo->setObjectName(QStringLiteral("redoAction"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(m_redo, &QAction::triggered, m_history, &ValueHistory::redo);
+    connect(m_redo, &QAction::triggered, m_document, &ParamDocument::redo);
     addActions({m_undo, m_redo});
+    // Undo waits while a READ or UPDATE's pause is under way.
+    const QUndoStack *stack = m_document->history().stack();
+    connect(stack, &QUndoStack::canUndoChanged, this, &MainWindow::updateHistoryActions);
+    connect(stack, &QUndoStack::canRedoChanged, this, &MainWindow::updateHistoryActions);
+    connect(m_document, &ParamDocument::busyChanged, this, &MainWindow::updateHistoryActions);
+    updateHistoryActions();
 
     // Not before the window shows: a start without a recovery file costs
     // nothing, and one with it shows the window first.
     QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
-// Frames change the values as one step per READ, and one per burst of
-// frames nobody asked for (a late answer included).
-void MainWindow::applyFrameValues(const j3k::ParamSet &values, const QList<int> &indexes)
+void MainWindow::updateHistoryActions()
 {
-    const bool reading = m_review->isReading();
-    if (!reading && (m_frameBurstIsRead || m_lastFrames.elapsed() > kBurstGapMs)) {
-        ++m_frameBurst;
-        m_frameBurstIsRead = false;
-    }
-    m_lastFrames.start();
-    m_history->apply(reading ? tr("READ") : tr("frames from the transmitter"), values, indexes, m_frameBurst);
+    m_undo->setEnabled(m_document->canUndo());
+    m_redo->setEnabled(m_document->canRedo());
 }
 
 void MainWindow::saveRecoveryNow()
 {
     m_keepRecovery = true;
-    m_recovery->saveNow();
+    m_document->recovery().saveNow();
 }
 
 // The values an editor that is gone did not write anywhere: offered, not
 // forced, and left for the next start if the user does neither.
 void MainWindow::offerRecovery()
 {
-    if (m_recoveryBar || m_recovery->claimLeftOver().isEmpty())
+    if (m_recoveryBar || m_document->recovery().claimLeftOver().isEmpty())
         return;
     m_recoveryBar = new QToolBar(this);
     m_recoveryBar->setObjectName(QStringLiteral("recoveryBar"));
@@ -96,7 +85,7 @@ void MainWindow::offerRecovery()
     m_recoveryBar->addWidget(row);
     connect(restore, &QPushButton::clicked, this, &MainWindow::restoreRecovery);
     connect(discard, &QPushButton::clicked, this, [this] {
-        m_recovery->dropClaimed();
+        m_document->recovery().dropClaimed();
         closeRecoveryBar();
     });
     addToolBar(Qt::TopToolBarArea, m_recoveryBar);
@@ -120,7 +109,7 @@ void MainWindow::retranslateHistory()
     text("discardButton", tr("Discard"));
     // Said in the panel too until a port is opened and the panel has the
     // transmitter to speak of.
-    if (!isComOpen)
+    if (!isComOpen())
         secLabel->setText(tr("unwritten values of the last session kept"));
 }
 
@@ -128,17 +117,16 @@ void MainWindow::retranslateHistory()
 // but in the recovery file: this editor's own, from now on.
 void MainWindow::restoreRecovery()
 {
-    const j3k::SmallFileRead file = j3k::readSmallFile(m_recovery->claimedPath());
+    RecoveryFile &recovery = m_document->recovery();
+    const j3k::SmallFileRead file = j3k::readSmallFile(recovery.claimedPath());
     if (!file.ok()) {
         showCritical(tr("错误"), tr("不能读取指定的文件"), file.error);
         return;
     }
-    const j3k::ParamSet baseline = m_recovery->baseline();
-    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values")))
+    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values"), true))
         return;
-    m_recovery->setBaseline(baseline);
-    if (m_recovery->saveNow())
-        m_recovery->dropClaimed();
+    if (recovery.saveNow())
+        recovery.dropClaimed();
     closeRecoveryBar();
 }
 

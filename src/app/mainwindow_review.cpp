@@ -5,7 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "dlgchanges.h"
-#include "parambinding.h"
+#include "paramdocument.h"
 #include "transmitterreview.h"
 #include "valuehistory.h"
 
@@ -13,7 +13,7 @@
 
 void MainWindow::setUpReview()
 {
-    m_review = new TransmitterReview(this, *m_binding, *m_history, secLabel);
+    m_review = new TransmitterReview(this, *m_binding, *m_document, secLabel);
     m_changesButton = new QPushButton(this);
     m_changesButton->setObjectName(QStringLiteral("pushButtonChanges"));
     ui->horizontalLayout_12->addWidget(m_changesButton);
@@ -32,21 +32,49 @@ void MainWindow::showChanges()
 {
     m_review->refresh();
     DlgChanges dlg(
-        *m_review, m_history->stack(),
+        *m_document, m_document->history().stack(),
         [this](const QString &text, const QString &step) { return loadText(text, step); }, this);
     dlg.addActions({m_undo, m_redo});  // the keys work there too
     dlg.exec();
 }
 
-// Closing drops the connection, and with it the only record of which values
-// the transmitter still lacks.
-bool MainWindow::confirmClose()
+// Values no file and no transmitter holds: the user's edits, a restored
+// recovery file, put back undone... A fresh window, or a LOAD or SAVE with
+// no edit after it, has none.
+bool MainWindow::confirmLoss()
 {
-    const qsizetype changes = isComOpen ? m_review->changes().size() : 0;
+    m_document->commitEdits();
+    const qsizetype changes = m_document->unkept().size();
     if (changes == 0)
         return true;
-    const QString question = changes == 1
-                                 ? tr("1 change is not written to the transmitter. Close anyway?")
-                                 : tr("%1 changes are not written to the transmitter. Close anyway?").arg(changes);
-    return QMessageBox::question(this, tr("Close"), question) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, tr("Close"),
+                    changes == 1 ? tr("1 change is not saved or written to the transmitter.")
+                                 : tr("%1 changes are not saved or written to the transmitter.").arg(changes),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveAs(m_document->values());
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::confirmRead()
+{
+    m_document->commitEdits();
+    const qsizetype changes = m_document->unkept().size();
+    if (changes == 0)
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("READ"),
+                    changes == 1 ? tr("READ will replace 1 change not written.")
+                                 : tr("READ will replace %1 changes not written.").arg(changes),
+                    QMessageBox::Cancel, this);
+    QPushButton *read = box.addButton(tr("READ"), QMessageBox::AcceptRole);
+    read->setObjectName(QStringLiteral("readAnywayButton"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == read;
 }

@@ -4,15 +4,11 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "comm.h"
-#include "parambinding.h"
+#include "paramdocument.h"
 #include "portnames.h"
-#include "recoveryfile.h"
 #include "stopsignals.h"
 #include "transmitterreview.h"
-#ifdef J3K_HAVE_PTY
-#include "ptytransmitter.h"
-#endif
+#include "txsession.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -49,6 +45,9 @@ QString deviceFor(const QString &portText)
 }
 
 QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
+
+// How long a whole answer to READ may take; frames after it are unasked ones.
+constexpr int kReadTimeoutMs = 3000;
 
 }  // namespace
 
@@ -95,7 +94,7 @@ void MainWindow::setUpPortList()
 {
     m_portScan = new QFutureWatcher<QStringList>(this);
     connect(m_portScan, &QFutureWatcher<QStringList>::finished, this, [this] {
-        if (!isComOpen)  // a scan started before an OPEN brings nothing now
+        if (!isComOpen())  // a scan started before an OPEN brings nothing now
             fillPortList(m_portScan->result());
     });
     m_portPoll = new QTimer(this);
@@ -111,7 +110,7 @@ void MainWindow::setUpPortList()
 // take a core from the first paint.
 void MainWindow::startPortPolling()
 {
-    if (isComOpen || m_portPoll->isActive())
+    if (isComOpen() || m_portPoll->isActive())
         return;  // opened before the window first showed: the close starts it
     pollPorts();
     m_portPoll->start();
@@ -123,24 +122,35 @@ void MainWindow::pollPorts()
         m_portScan->setFuture(QtConcurrent::run(systemPortNames));
 }
 
-// The line speaks the transmitter's sequence; the window counts what goes
-// out and reads what comes in. The port is a child of the link, so it is
-// one of the window's objects while it is open.
+// The session speaks the transmitter's sequence and decodes what comes
+// back; the document takes the outcomes; the window shows both.
 void MainWindow::setUpLink()
 {
-    myCom = new j3k::TxLink(this);
-    connect(myCom, &j3k::TxLink::received, this, &MainWindow::readMyCom);
-    connect(myCom, &j3k::TxLink::sent, this, &MainWindow::countSent);
-    connect(myCom, &j3k::TxLink::lost, this, &MainWindow::dropLostPort);
-    connect(myCom, &j3k::TxLink::updateFinished, this, &MainWindow::updateFinished);
+    myCom = new j3k::TxSession(this);
+    using j3k::TxSession;
+    connect(myCom, &TxSession::trafficChanged, this, &MainWindow::readMyCom);
+    m_document->follow(*myCom);
+    // Nothing else goes out until the answer is in: it would be taken for
+    // part of it, and the values would change under it.
+    connect(myCom, &TxSession::readStarted, this, [this] { setCommandsEnabled(false); });
+    connect(myCom, &TxSession::closed, this, &MainWindow::portClosed);
+    connect(myCom, &TxSession::lost, this, &MainWindow::dropLostPort);
+    connect(myCom, &TxSession::stopped, this, &MainWindow::lineStopped);
+    connect(myCom, &TxSession::idle, this, [this] {
+        setCommandsEnabled(true);
+        if (std::exchange(m_closeWhenUpdated, false))
+            close();
+    });
     auto *stop = new j3k::StopSignals(this);
     connect(stop, &j3k::StopSignals::caught, this, &MainWindow::stopOnSignal);
 }
 
+bool MainWindow::isComOpen() const { return myCom->isOpen(); }
+
 void MainWindow::on_pushButtonOpen_clicked()
 {
-    if (isComOpen)
-        closePort(j3k::TxLink::Notice::Send);
+    if (isComOpen())
+        closePort();
     else
         openPort();
 }
@@ -153,76 +163,38 @@ void MainWindow::openPort()
         showCritical(tr("error"), tr("Can not open!"), tr("The port name is longer than any path can be."));
         return;
     }
+    PortSettings settings = chosenPortSettings();
+    settings.portName = deviceFor(portText);
     const bool virtualTx = portText == virtualPortName();
-    QString device = deviceFor(portText);
-#ifdef J3K_HAVE_PTY
-    // Behind a pseudo-terminal the virtual transmitter is reached the way a
-    // real one is, through the serial port code.
-    if (virtualTx) {
-        m_virtualTx = std::make_unique<PtyTransmitter>(this);  // one of the window's objects while open
-        if (!m_virtualTx->isOpen()) {
-            const QString reason = m_virtualTx->errorString();
-            dropPort();
-            showCritical(tr("ERROR"), tr("Can not open!"), reason);
-            return;
-        }
-        device = m_virtualTx->slavePath();
-    }
-    const bool inProcess = false;
-#else
-    const bool inProcess = virtualTx;
-#endif
-    if (device.isEmpty() && !inProcess) {
+    if (settings.portName.isEmpty() && !virtualTx) {
         showCritical(tr("error"), tr("Can not open!"));
         return;
     }
-
-    PortSettings settings = chosenPortSettings();
-    settings.portName = device;
     // A port that opened is open, even where its "OK" did not go out.
-    if (inProcess)
-        myCom->openVirtual();
-    else
-        myCom->open(settings);
-    if (!myCom->isOpen()) {
-        const QString reason = myCom->errorString();
-        dropPort();
-        showCritical(tr("ERROR"), tr("Can not open!"), reason);
+    const bool opened = virtualTx ? myCom->openVirtual(settings) : myCom->open(settings);
+    if (!opened && !myCom->isOpen()) {
+        showCritical(tr("ERROR"), tr("Can not open!"), myCom->errorString());
         return;
     }
-    // Half a frame left by the last connection belongs to nothing that
-    // comes on this one.
-    m_decoder.reset();
-
     m_portPoll->stop();
     setSettingsEnabled(false);
     ui->pushButtonOpen->setText(tr("OFF"));
-    isComOpen = true;
     refrushInfoLabel();
+    m_review->refresh();
     saveSettings();  // a port that opened is the one to come back to
-    m_review->portOpened();
 }
 
-void MainWindow::closePort(j3k::TxLink::Notice notice)
+void MainWindow::closePort() { myCom->close(j3k::TxLink::Notice::Send); }
+
+// However the port closed: by the user, a loss or a signal.
+void MainWindow::portClosed()
 {
-    myCom->close(notice);
-    dropPort();
+    setCommandsEnabled(true);
     setSettingsEnabled(true);
     ui->pushButtonOpen->setText(tr("OPEN"));
-    isComOpen = false;
     refrushInfoLabel();
-    m_review->portClosed();
     pollPorts();
     m_portPoll->start();
-}
-
-// Ends a connection's objects: each open starts with a fresh virtual
-// transmitter (the link makes a fresh port itself).
-void MainWindow::dropPort()
-{
-#ifdef J3K_HAVE_PTY
-    m_virtualTx.reset();
-#endif
 }
 
 PortSettings MainWindow::chosenPortSettings() const
@@ -241,83 +213,33 @@ void MainWindow::setSettingsEnabled(bool enabled)
         w->setEnabled(enabled);
 }
 
-QByteArray MainWindow::whattoSend(const QString &tmp, bool hex)
-{
-    if (!hex)
-        return tmp.toLocal8Bit();
-    bool ok = false;
-    const QByteArray bytes = BgComm::HexStringToByteArray(tmp, &ok);
-    if (!ok)
-        showCritical(tr("错误"), tr("请输入合适的数据，各个数据之间用空格分开。"));
-    return bytes;
-}
-
-// The link notices tell the transmitter about the connection; the link
-// does not count them, so they are not part of the traffic shown here.
-void MainWindow::countSent(qint64 bytes)
-{
-    transCount += bytes;
-    refrushInfoLabel();
-}
-
 void MainWindow::on_pushButtonRead_clicked()
 {
-    if (!isComOpen)
+    if (!isComOpen() || !confirmRead())
         return;
-    myCom->requestRead();
-    m_review->readSent();
-    ++m_frameBurst;
-    m_frameBurstIsRead = true;
+    myCom->startRead(m_document->values(), kReadTimeoutMs);
 }
 
 void MainWindow::on_pushButtonSend2_clicked()
 {
-    if (!isComOpen)
+    if (!isComOpen())
         return;
-    // Both records hold the values of the click. Whatever changes the window
-    // in the pause (an edit, frames coming in) must not reach the G record
-    // while the S record carried the values before it.
-    const j3k::ParamSet params = m_binding->read();
-    const QString recordS = j3k::buildRecord(j3k::RecordId::S, params);
-    const QString recordG = j3k::buildRecord(j3k::RecordId::G, params);
     // The transmitter needs half a second between the records, and nothing
     // else may reach it in between: a second S record or a READ would be
     // taken for part of this update. LOAD and CHANGES (which can load a
     // backup) wait too, so the window does not show a set other than the
     // one being sent.
-    if (!myCom->startUpdate(whattoSend(recordS, false), whattoSend(recordG, false)))
-        return;
-    m_sentRecords = {recordS, recordG};
-    m_updatePending = true;
-    setCommandsEnabled(false);
+    m_document->commitEdits();
+    if (myCom->startUpdate(m_document->values()))
+        setCommandsEnabled(false);
 }
 
-// The transmitter needs half a second between the records, and nothing
-// else may reach it in between: a second S record or a READ would be taken
-// for part of this update. LOAD and CHANGES (which can load a backup) wait
-// too, so the window does not show a set other than the one being sent.
 void MainWindow::setCommandsEnabled(bool enabled)
 {
     const QList<QWidget *> commands{ui->pushButtonRead, ui->pushButtonSend2, ui->pushButtonOpen, ui->pushButtonLoad,
                                     m_changesButton};
     for (QWidget *w : commands)
         w->setEnabled(enabled);
-}
-
-// The G record went out (`whole`) or the line was lost in the pause.
-// Whatever waited for the update (closing, a signal) goes on now.
-void MainWindow::updateFinished(bool whole)
-{
-    m_updatePending = false;
-    setCommandsEnabled(true);
-    if (whole)
-        m_review->updateSent(m_sentRecords.first, m_sentRecords.second);
-    else
-        m_updateCut = true;
-    if (m_stopSignal)
-        stopNow(whole);
-    else if (std::exchange(m_closeWhenUpdated, false))
-        close();
 }
 
 // SIGINT, SIGTERM or SIGHUP: closing the window without the question, once
@@ -327,48 +249,31 @@ void MainWindow::stopOnSignal(int signal)
     if (m_stopSignal)
         return;
     m_stopSignal = signal;
-    if (!m_updatePending)
-        stopNow(false);
+    Q_EMIT stopping(m_stopSignal);
+    myCom->stop(signal);
 }
 
-void MainWindow::stopNow(bool afterUpdate)
+void MainWindow::lineStopped(int signal, bool afterUpdate)
 {
-    Q_EMIT stopping(m_stopSignal);
-    if (isComOpen)
-        closePort(j3k::TxLink::Notice::Send);
     QTextStream err(stderr);
     err << "j3k-editor: "
         << (afterUpdate ? tr("stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping")
                         : tr("stopped by signal %1"))
-               .arg(m_stopSignal)
+               .arg(signal)
         << Qt::endl;
     close();
-    QCoreApplication::exit(128 + m_stopSignal);
+    QCoreApplication::exit(128 + signal);
 }
 
-void MainWindow::readMyCom(const QByteArray &batch)
-{
-    recvCount += batch.size();
-    refrushInfoLabel();
-    j3k::ParamSet carried = m_binding->read();
-    const QList<int> set = m_decoder.feed(batch, carried);
-    // Frames of a READ fill the window; any other frames only the values
-    // the user has not changed since the transmitter's were last known.
-    QList<int> shown = set;
-    if (!m_review->isReading())
-        shown.removeIf([this](int index) { return m_review->edited(index); });
-    applyFrameValues(carried, shown);
-    m_recovery->setBaseline(carried, set);  // what was read, shown or not
-    m_review->framesApplied(carried, set, m_decoder);
-}
+// The status line counts what the session sent and received.
+void MainWindow::readMyCom() { refrushInfoLabel(); }
 
-// A pulled adapter (or a closed pseudo-terminal): the link reports it once
-// per connection.
-void MainWindow::dropLostPort(const QString &reason)
+// A pulled adapter (or a closed pseudo-terminal): the session reports it
+// once per connection, with the port closed.
+void MainWindow::dropLostPort(const QString &reason, bool updateCut)
 {
-    closePort(j3k::TxLink::Notice::Skip);  // nobody is left to hear a DIS
     QString details = reason;
-    if (std::exchange(m_updateCut, false)) {
+    if (updateCut) {
         details.prepend(tr("UPDATE is incomplete: the transmitter got the S record but not the G record. "
                            "Repeat UPDATE once the port is back.")
                         + u'\n');

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "parambinding.h"
 
+#include "paramdocument.h"
 #include "paramtext.h"
 
 #include <QComboBox>
@@ -67,6 +68,38 @@ void ParamBinding::write(const j3k::ParamSet &params, const QList<int> &indexes)
 {
     for (int i : indexes)
         writeOne(params, i);
+}
+
+void ParamBinding::bind(ParamDocument &document)
+{
+    write(document.values());
+    for (int i = 0; i < int(j3k::ParamCount); ++i) {
+        QWidget *w = m_widgets[std::size_t(i)];
+        const auto edited = [this, &document, i](int value) {
+            if (!m_showing)
+                document.edit(i, value);
+        };
+        if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            // A combo box's choice is made in one go.
+            QObject::connect(combo, &QComboBox::currentIndexChanged, &document, [this, &document, edited](int item) {
+                edited(qMax(0, item));
+                if (!m_showing)
+                    document.commitEdits();
+            });
+        } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
+            QObject::connect(spin, &QSpinBox::valueChanged, &document, edited);
+            QObject::connect(spin, &QSpinBox::editingFinished, &document, &ParamDocument::commitEdits);
+        } else if (auto *alarm = qobject_cast<QDoubleSpinBox *>(w)) {
+            QObject::connect(alarm, &QDoubleSpinBox::valueChanged, &document,
+                             [edited](double shown) { edited(j3k::alarmTenths(shown)); });
+            QObject::connect(alarm, &QDoubleSpinBox::editingFinished, &document, &ParamDocument::commitEdits);
+        }
+    }
+    QObject::connect(&document, &ParamDocument::valuesChanged, &document, [this, &document](const QList<int> &indexes) {
+        m_showing = true;
+        write(document.values(), indexes);
+        m_showing = false;
+    });
 }
 
 void ParamBinding::describe(int index, j3k::TransmitterState::Mark mark, const QString &held)

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class ParamDocument;
 class QWidget;
 
 // Joins the parameter set to the editor's widgets, found once by their
@@ -27,6 +28,12 @@ public:
 
     QWidget *widget(int index) const { return m_widgets[std::size_t(index)]; }
 
+    // Both ways: what the user sets in a widget goes into `document` (an
+    // edit, committed as a spin box's editing finishes or a combo box takes
+    // an item), and the document's changes come back to the widgets whose
+    // values changed, and only to those.
+    void bind(ParamDocument &document);
+
     // What assistive technology says of a widget: the parameter's name as
     // the window labels it ("SUB-TRIM CH3"), and a description of the values
     // it takes and of its mark, in the language now installed. `held` is
@@ -37,4 +44,5 @@ private:
     void writeOne(const j3k::ParamSet &params, int index);
 
     std::array<QWidget *, j3k::ParamCount> m_widgets{};
+    bool m_showing = false;  // the widgets are being set from the document
 };

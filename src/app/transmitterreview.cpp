@@ -3,10 +3,10 @@
 
 #include "mainwindow.h"
 #include "parambinding.h"
+#include "paramdocument.h"
 #include "paramfile.h"
 #include "paramtext.h"
 #include "rangecheck.h"
-#include "valuehistory.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -23,11 +23,6 @@ using Mark = j3k::TransmitterState::Mark;
 
 namespace {
 
-// How long a transmitter may take to start answering READ.
-constexpr int kAnswerTimeoutMs = 1000;
-// How long a whole answer may take; frames after it are unasked ones.
-constexpr int kReadTimeoutMs = 3000;
-
 const char *const kMarkProperty = "transmitterMark";
 
 QColor mixed(const QColor &a, const QColor &b, qreal t)
@@ -39,153 +34,62 @@ QColor mixed(const QColor &a, const QColor &b, qreal t)
 
 }  // namespace
 
-TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, ValueHistory &history, QLabel *panel)
+TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, ParamDocument &document, QLabel *panel)
     : QObject(window)
     , m_window(window)
     , m_binding(binding)
-    , m_history(history)
+    , m_document(document)
     , m_panel(panel)
 {
-    m_noAnswer.setSingleShot(true);
-    m_noAnswer.setInterval(kAnswerTimeoutMs);
-    connect(&m_noAnswer, &QTimer::timeout, this, [this] {
-        m_note = tr("no answer to READ: check port, settings, transmitter power");
-        m_noteDetail = tr("The transmitter did not answer READ within a second. Check that the port is the "
-                          "transmitter's, that the port settings are its settings, and that it is switched on.");
-        refresh();
-    });
-
-    m_readEnd.setSingleShot(true);
-    m_readEnd.setInterval(kReadTimeoutMs);
-    connect(&m_readEnd, &QTimer::timeout, this, &TransmitterReview::endRead);
-
-    // Typing in one box re-marks them all once, when the event loop next runs.
     m_pendingRefresh.setSingleShot(true);
     m_pendingRefresh.setInterval(0);
     connect(&m_pendingRefresh, &QTimer::timeout, this, &TransmitterReview::refresh);
-    const auto later = qOverload<>(&QTimer::start);
-    for (int i = 0; i < int(j3k::ParamCount); ++i) {
-        QWidget *w = m_binding.widget(i);
-        m_formTips[std::size_t(i)] = w->toolTip();
-        if (auto *spin = qobject_cast<QSpinBox *>(w))
-            connect(spin, &QSpinBox::valueChanged, &m_pendingRefresh, later);
-        else if (auto *alarm = qobject_cast<QDoubleSpinBox *>(w))
-            connect(alarm, &QDoubleSpinBox::valueChanged, &m_pendingRefresh, later);
-        else if (auto *combo = qobject_cast<QComboBox *>(w))
-            connect(combo, &QComboBox::currentIndexChanged, &m_pendingRefresh, later);
-    }
+    connect(&document, &ParamDocument::stateChanged, &m_pendingRefresh, qOverload<>(&QTimer::start));
+    // Not from inside the receive handler: the box waits for the user.
+    connect(&document, &ParamDocument::notTaken, this, &TransmitterReview::showNotTaken, Qt::QueuedConnection);
+    for (int i = 0; i < int(j3k::ParamCount); ++i)
+        m_formTips[std::size_t(i)] = m_binding.widget(i)->toolTip();
 }
 
-void TransmitterReview::portOpened()
+// What the last commands came to, short for the panel and at length in
+// `detail` for its tooltip.
+QString TransmitterReview::panelNote(QString &detail) const
 {
-    m_state.reset(editor());
-    m_reading = false;
-    m_readEnd.stop();
-    m_connected = true;
-    m_note.clear();
-    m_noteDetail.clear();
-    m_noAnswer.stop();
-    refresh();
-}
-
-void TransmitterReview::portClosed()
-{
-    m_noAnswer.stop();
-    m_readEnd.stop();
-    m_reading = false;
-}
-
-void TransmitterReview::readSent()
-{
-    m_state.startRead();
-    m_note.clear();
-    m_noteDetail.clear();
-    m_noAnswer.start();
-    m_readEnd.start();
-    m_reading = true;
-    m_refused.clear();
-    refresh();
-}
-
-// Three seconds after READ without every frame type: what came is known,
-// the rest keeps its "not read", and no backup is made of a part.
-void TransmitterReview::endRead()
-{
-    m_reading = false;
-    const QList<quint8> missing = m_state.missingSinceRead();
-    if (missing.size() == j3k::FrameTypeCount)
-        return;  // nothing came: the note of the missing answer says it
-    QStringList groups;
-    for (const quint8 type : missing)
-        groups << j3k::frameGroup(type);
-    m_note = tr("READ incomplete: %1 of %2 groups").arg(j3k::FrameTypeCount - missing.size()).arg(j3k::FrameTypeCount);
-    m_noteDetail = tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
-    if (!m_refused.isEmpty()) {
-        m_note += QLatin1String("; ") + m_refused.join(QLatin1String("; "));
-        m_noteDetail += u'\n' + tr("Refused: %1").arg(m_refused.join(QLatin1String("; ")));
-    }
-    refresh();
-}
-
-void TransmitterReview::framesApplied(const ParamSet &params, const QList<int> &set, const j3k::FrameDecoder &decoder)
-{
-    if (!decoder.lastRefused().isEmpty()) {
-        // Refused frames are not received: their values are named, not shown.
-        const QStringList faults = j3k::faultMessages(decoder.lastRefused());
-        m_refused << faults;
-        m_note = tr("frame refused: %1").arg(faults.join(QLatin1String("; ")));
-        m_noteDetail
-            = tr("A frame held values no parameter can have; nothing of it was applied:\n%1").arg(faults.join(u'\n'));
-        refresh();
-    }
-    if (decoder.lastTypes().isEmpty())
-        return;  // part of a frame, refused ones, or bytes that make none
-    m_noAnswer.stop();
-    if (m_state.noteFrames(params, set, decoder.lastTypes(), decoder.rates()) && m_reading) {
-        m_reading = false;
-        m_readEnd.stop();
-        completeRead();
-    }
-    refresh();
-}
-
-void TransmitterReview::updateSent(const QString &sRecord, const QString &gRecord)
-{
-    // What went out on the line, read back from the records themselves.
-    if (const j3k::FileParams sent = j3k::paramsFromFileText(sRecord + gRecord, editor()); sent.ok())
-        m_state.noteWritten(sent.params);
-    m_note.clear();
-    m_noteDetail.clear();
-    refresh();
-}
-
-// Every frame type has arrived: a backup of what the transmitter holds, and
-// the check of the UPDATE before it.
-void TransmitterReview::completeRead()
-{
+    const ParamDocument::Notes n = m_document.notes();
     QStringList notes;
-    backUp(notes);
-    if (const std::optional<QList<j3k::ParamChange>> notTaken = m_state.confirmWritten()) {
-        if (notTaken->isEmpty()) {
-            notes << tr("UPDATE confirmed: every value written came back");
-        } else {
-            notes << tr("UPDATE did not take every value");
-            // Not from inside the receive handler: the box waits for the user.
-            QTimer::singleShot(0, this, [this, list = *notTaken] { showNotTaken(list); });
+    QStringList details;
+    if (n.noAnswer) {
+        notes << tr("no answer to READ: check port, settings, transmitter power");
+        details << tr("The transmitter did not answer READ within a second. Check that the port is the "
+                      "transmitter's, that the port settings are its settings, and that it is switched on.");
+    }
+    if (!n.missing.isEmpty()) {
+        QStringList groups;
+        for (const quint8 type : n.missing)
+            groups << j3k::frameGroup(type);
+        notes << tr("READ incomplete: %1 of %2 groups")
+                     .arg(j3k::FrameTypeCount - n.missing.size())
+                     .arg(j3k::FrameTypeCount);
+        details << tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
+        if (!n.refused.isEmpty()) {
+            notes << n.refused;
+            details << tr("Refused: %1").arg(n.refused.join(QLatin1String("; ")));
         }
+    } else if (!n.refused.isEmpty() && !n.refusedInRead) {
+        notes << tr("frame refused: %1").arg(n.refused.join(QLatin1String("; ")));
+        details << tr("A frame held values no parameter can have; nothing of it was applied:\n%1")
+                       .arg(n.refused.join(u'\n'));
     }
-    m_note = notes.join(QLatin1String("; "));
-}
-
-// Called only for a READ the user asked for, so frames nobody asked for,
-// however many, never push the backups of real READs out.
-void TransmitterReview::backUp(QStringList &notes)
-{
-    const j3k::BackupStore::Result saved = m_backups.add(m_state.reportedSet(editor()));
-    if (!saved.ok()) {
-        notes << tr("no backup written: %1").arg(saved.reason);
-        m_noteDetail = tr("The backup of this READ could not be written: %1").arg(saved.error);
+    if (!n.backupReason.isEmpty()) {
+        notes << tr("no backup written: %1").arg(n.backupReason);
+        details << tr("The backup of this READ could not be written: %1").arg(n.backupError);
     }
+    if (n.confirmed) {
+        notes << (n.confirmed->isEmpty() ? tr("UPDATE confirmed: every value written came back")
+                                         : tr("UPDATE did not take every value"));
+    }
+    detail = details.join(u'\n');
+    return notes.join(QLatin1String("; "));
 }
 
 void TransmitterReview::showNotTaken(const QList<j3k::ParamChange> &notTaken)
@@ -201,32 +105,19 @@ void TransmitterReview::showNotTaken(const QList<j3k::ParamChange> &notTaken)
     box->open();
 }
 
-ParamSet TransmitterReview::editor() const { return m_binding.read(); }
-
-QList<j3k::ParamChange> TransmitterReview::changes() const { return m_state.changes(editor()); }
-
-void TransmitterReview::putBack()
-{
-    const ParamSet ed = editor();
-    QList<int> indexes;
-    for (const j3k::ParamChange &c : m_state.changes(ed))
-        indexes << c.index;
-    m_history.apply(tr("Put back the transmitter's values"), m_state.held(ed), indexes);
-    refresh();
-}
-
 void TransmitterReview::refresh()
 {
     m_pendingRefresh.stop();
-    const ParamSet ed = editor();
-    const ParamSet held = m_state.held(ed);
-    const j3k::ParamMask known = m_state.known(ed);
-    const QList<Mark> marks = m_state.marks(ed);
+    const j3k::TransmitterState &state = m_document.transmitter();
+    const ParamSet &ed = m_document.values();
+    const ParamSet held = state.held(ed);
+    const j3k::ParamMask known = state.known(ed);
+    const QList<Mark> marks = state.marks(ed);
     for (int i = 0; i < int(j3k::ParamCount); ++i) {
         QString tip = m_formTips[std::size_t(i)];
         const QString value = j3k::valueText(i, held.value(i));
         if (known.test(std::size_t(i))) {
-            tip = m_state.reported(i, ed) == held.value(i)
+            tip = state.reported(i, ed) == held.value(i)
                       ? tr("The transmitter holds %1").arg(value)
                       : tr("UPDATE wrote %1; READ to confirm that the transmitter holds it").arg(value);
         }
@@ -234,24 +125,26 @@ void TransmitterReview::refresh()
         m_binding.describe(i, marks[i], value);
     }
 
-    if (!m_connected)
+    if (!m_document.hasConnected())
         return;  // nothing to say before the first connection
     const qsizetype changes = j3k::compareParams(held, ed, known).size();
     QString words;
-    if (!m_state.hasReported() && !m_state.hasWritten())
+    if (!state.hasReported() && !state.hasWritten())
         words = tr("not read");
     else if (changes == 1)
         words = tr("1 change not written");
     else if (changes > 1)
         words = tr("%1 changes not written").arg(changes);
-    else if (m_state.hasWritten())
+    else if (state.hasWritten())
         words = tr("written, READ to confirm");
-    else if (!m_state.knowsAll(ed))
+    else if (!state.knowsAll(ed))
         words = tr("not all read");  // nothing may be called the same that was never read
     else
         words = tr("same as the transmitter");
     // Short enough to leave the status line its room; the rest is in the tooltip.
-    const QString text = m_note.isEmpty() ? words : words + QStringLiteral(" \u2013 ") + m_note;
+    QString detail;
+    const QString note = panelNote(detail);
+    const QString text = note.isEmpty() ? words : words + QStringLiteral(" \u2013 ") + note;
     if (text != m_panel->text()) {
         m_panel->setText(text);
         // A screen reader hears what a command came to ("no answer to READ")
@@ -259,7 +152,7 @@ void TransmitterReview::refresh()
         QAccessibleEvent said(m_panel, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&said);
     }
-    m_panel->setToolTip(m_noteDetail);
+    m_panel->setToolTip(detail);
 }
 
 // A mark is more than a colour: a changed value is underlined and a written

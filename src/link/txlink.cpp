@@ -82,8 +82,6 @@ TxLink::TxLink(QObject *parent)
     m_pause.setTimerType(Qt::PreciseTimer);
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &TxLink::endPause);
-    m_readTimer.setSingleShot(true);
-    connect(&m_readTimer, &QTimer::timeout, this, &TxLink::endRead);
 }
 
 TxLink::~TxLink()
@@ -159,14 +157,8 @@ void TxLink::close(Notice notice)
 
 void TxLink::closeNow(Notice notice)
 {
-    const bool wasBusy = !isIdle();
     m_pause.stop();
-    m_readTimer.stop();
     m_closeAfterPause.reset();
-    if (m_reading) {
-        m_reading = false;
-        m_readResult.typesSeen = m_readDecoder.typesSeen();
-    }
     if (!m_device)
         return;
     if (notice == Notice::Send && !m_lost && m_device->isOpen())
@@ -183,11 +175,6 @@ void TxLink::closeNow(Notice notice)
     }
     m_device = nullptr;
     m_port = nullptr;
-    if (wasBusy) {
-        // Told from the event loop: close() may run inside a handler that
-        // does not expect its own signals back.
-        QMetaObject::invokeMethod(this, &TxLink::idle, Qt::QueuedConnection);
-    }
 }
 
 bool TxLink::send(const QByteArray &bytes)
@@ -249,35 +236,6 @@ void TxLink::endPause()
     Q_EMIT updateFinished(whole);
     if (closeNext)
         closeNow(*closeNext);
-    if (isIdle())
-        Q_EMIT idle();
-}
-
-bool TxLink::startRead(const ParamSet &base, int timeoutMs)
-{
-    if (!isIdle() || !isOpen())
-        return false;
-    // Whatever came unasked before the request belongs to no answer.
-    m_device->readAll();
-    m_readDecoder = FrameDecoder();
-    m_readResult = ReadResult{base, 0, {}};
-    if (!requestRead())
-        return false;
-    m_reading = true;
-    m_readTimer.start(timeoutMs);
-    return true;
-}
-
-void TxLink::endRead()
-{
-    if (!m_reading)
-        return;
-    m_reading = false;
-    m_readTimer.stop();
-    m_readResult.typesSeen = m_readDecoder.typesSeen();
-    Q_EMIT readFinished(m_readResult);
-    if (isIdle())
-        Q_EMIT idle();
 }
 
 void TxLink::readPort()
@@ -286,12 +244,6 @@ void TxLink::readPort()
     if (batch.isEmpty())
         return;
     const QScopedValueRollback<bool> inSignal(m_inPortSignal, true);
-    if (m_reading) {
-        m_readDecoder.feed(batch, m_readResult.params);
-        m_readResult.refused << faultMessages(m_readDecoder.lastRefused());
-        if (m_readDecoder.typesSeen() == FrameTypeCount)
-            QMetaObject::invokeMethod(this, &TxLink::endRead, Qt::QueuedConnection);
-    }
     Q_EMIT received(batch);
 }
 
@@ -311,9 +263,8 @@ void TxLink::onError()
         [this, port = QPointer<QSerialPort>(m_port), reason = m_error] {
             if (!port || port != m_port)
                 return;
-            // Nothing more comes: a READ is over, and the G record cannot go
-            // out. Both are told before the loss, whose handler may close.
-            endRead();
+            // Nothing more comes: the G record cannot go out. That is told
+            // before the loss, whose handler may close.
             if (isPausing()) {
                 m_pause.stop();
                 endPause();

@@ -24,7 +24,7 @@ namespace j3k {
 // record and half a second later the G record for UPDATE, "DIS" before the
 // port closes. Every message is written and flushed at once.
 //
-// UPDATE and READ run on timers in the caller's event loop and report their
+// UPDATE runs on a timer in the caller's event loop and report their
 // end through signals; nothing here runs an event loop of its own, so a
 // dialog opened meanwhile cannot hold back the G record, and nothing the
 // caller does can run inside a wait of the link's.
@@ -34,13 +34,6 @@ class TxLink : public QObject
 
 public:
     enum class Notice { Send, Skip };
-
-    struct ReadResult {
-        ParamSet params;
-        int typesSeen = 0;
-        QStringList refused;  // values out of their parameter's range, each in a line
-        bool complete() const { return typesSeen == FrameTypeCount; }
-    };
 
     explicit TxLink(QObject *parent = nullptr);
     // Closes without a notice; in UPDATE's pause it first sleeps out the
@@ -66,8 +59,8 @@ public:
 
     // Between an UPDATE's S record and its end (G record sent or lost).
     bool isPausing() const { return m_pause.isActive(); }
-    // Neither UPDATE nor READ under way.
-    bool isIdle() const { return !isPausing() && !m_reading; }
+    // No UPDATE under way.
+    bool isIdle() const { return !isPausing(); }
 
     // Sends "RRR"; the frames come back through received().
     bool requestRead();
@@ -78,14 +71,6 @@ public:
     bool startUpdate(const QByteArray &recordS, const QByteArray &recordG);
     // The same with both records built first from `params`.
     bool startUpdate(const ParamSet &params);
-
-    // READ with its answer collected here: sends "RRR" and applies the
-    // frames that come back to `base` until every frame type is in,
-    // `timeoutMs` has passed or the line is lost; then readFinished().
-    // VERSION and the rates of the D/R channel `base` selects come only
-    // from here; the parameter files do not carry the one and hold one pair
-    // of the other. False (and no signal) when "RRR" did not go out.
-    bool startRead(const ParamSet &base, int timeoutMs);
 
 Q_SIGNALS:
     // Every batch of bytes the port delivered.
@@ -99,16 +84,12 @@ Q_SIGNALS:
     void lost(const QString &reason);
     // UPDATE is over: `whole` when the G record went out too.
     void updateFinished(bool whole);
-    void readFinished(const j3k::TxLink::ReadResult &result);
-    // Neither UPDATE nor READ is under way any more.
-    void idle();
 
 private:
     bool send(const QByteArray &bytes);
     void readPort();
     void onError();
     void endPause();
-    void endRead();
     void closeNow(Notice notice);
 
     bool attach(QIODevice *device);
@@ -123,11 +104,6 @@ private:
     QElapsedTimer m_sinceS;
     QByteArray m_recordG;
     std::optional<Notice> m_closeAfterPause;
-
-    QTimer m_readTimer;
-    bool m_reading = false;
-    FrameDecoder m_readDecoder;
-    ReadResult m_readResult;
 };
 
 }  // namespace j3k

@@ -6,7 +6,7 @@
 #include "paramjson.h"
 #include "portnames.h"
 #include "stopsignals.h"
-#include "txlink.h"
+#include "txsession.h"
 
 #include <QTimer>
 
@@ -54,8 +54,8 @@ LinkArgs linkArgs(const QCommandLineParser &parser)
 }
 
 // One session on the transmitter, run by the program's event loop: OK,
-// the steps, DIS. A step starts a READ or an UPDATE on the link and gives
-// what to do with its end; finish() ends the session and the program.
+// the steps, DIS. A step starts a READ or an UPDATE and gives what to do
+// with its end; finish() ends the session and the program.
 //
 // SIGINT, SIGTERM and SIGHUP in UPDATE's pause let the G record go out
 // first; anywhere else they end the session at once, with DIS.
@@ -66,14 +66,15 @@ public:
         : m_name(args.port.portName)
         , m_args(args)
     {
-        connect(&m_link, &j3k::TxLink::readFinished, this, [this](const j3k::TxLink::ReadResult &r) {
+        connect(&m_session, &j3k::TxSession::readFinished, this, [this](const j3k::ReadAnswer &answer) {
             if (auto next = std::exchange(m_afterRead, {}))
-                next(r);
+                next(answer);
         });
-        connect(&m_link, &j3k::TxLink::updateFinished, this, [this](bool whole) {
+        connect(&m_session, &j3k::TxSession::updateFinished, this, [this](bool whole) {
             if (auto next = std::exchange(m_afterUpdate, {}))
                 next(whole);
         });
+        connect(&m_session, &j3k::TxSession::stopped, this, &Session::stopped);
         connect(&m_stop, &j3k::StopSignals::caught, this, &Session::stopOn);
     }
 
@@ -81,8 +82,8 @@ public:
     // finish() gives.
     int run(const std::function<void()> &first)
     {
-        if (!m_link.open(m_args.port))
-            return fail(tr("port %1: cannot open: %2").arg(m_name, m_link.errorString()));
+        if (!m_session.open(m_args.port))
+            return fail(tr("port %1: cannot open: %2").arg(m_name, m_session.errorString()));
         QTimer::singleShot(0, this, first);
         return QCoreApplication::exec();
     }
@@ -91,10 +92,12 @@ public:
     // values once every frame type came in, else an error.
     void read(const j3k::ParamSet &base, std::function<void(const j3k::ParamSet &, const QString &)> then)
     {
-        m_afterRead = [this, then](const j3k::TxLink::ReadResult &r) { then(r.params, readError(r)); };
-        if (!m_link.startRead(base, m_args.timeoutMs)) {
-            auto next = std::exchange(m_afterRead, {});
-            next({base, 0, {}});
+        m_afterRead = [this, then](const j3k::ReadAnswer &answer) { then(answer.frames.params, readError(answer)); };
+        if (!m_session.startRead(base, m_args.timeoutMs)) {
+            j3k::ReadAnswer none;
+            none.frames.params = base;
+            none.error = tr("READ did not go out: %1").arg(m_session.errorString());
+            std::exchange(m_afterRead, {})(none);
         }
     }
 
@@ -102,50 +105,46 @@ public:
     // naming what did.
     void update(const j3k::ParamSet &params, std::function<void(const QString &)> then)
     {
-        if (!m_link.startUpdate(params)) {
-            finish(fail(tr("port %1: UPDATE did not go out: %2; nothing written").arg(m_name, m_link.errorString())));
+        if (!m_session.startUpdate(params)) {
+            finish(
+                fail(tr("port %1: UPDATE did not go out: %2; nothing written").arg(m_name, m_session.errorString())));
             return;
         }
         m_afterUpdate = [this, then](bool whole) {
-            if (m_stopSignal) {
-                stopNow(m_stopSignal,
-                        whole ? tr("the write was completed (S and G records sent) before stopping") : halfWritten());
-                return;
-            }
-            then(whole ? QString() : halfWritten());
+            if (!m_stopSignal)
+                then(whole ? QString() : halfWritten());
         };
     }
 
     // DIS, and the program ends with `status`.
     void finish(int status)
     {
-        m_link.close();
+        m_session.close();
         QCoreApplication::exit(status);
     }
 
 private:
-    QString readError(const j3k::TxLink::ReadResult &r) const
+    QString readError(const j3k::ReadAnswer &answer) const
     {
-        if (m_link.isLost())
-            return tr("port %1: the line went away: %2").arg(m_name, m_link.errorString());
-        if (!m_link.errorString().isEmpty())
-            return tr("port %1: READ did not go out: %2").arg(m_name, m_link.errorString());
-        if (r.complete())
+        if (!answer.error.isEmpty())
+            return tr("port %1: %2").arg(m_name, answer.error);
+        if (answer.complete())
             return {};
         QString error = tr("port %1: the transmitter did not answer READ within %2 ms "
                            "(%3 of %4 frame types came); expected a transmitter that is on and linked")
                             .arg(m_name)
                             .arg(m_args.timeoutMs)
-                            .arg(r.typesSeen)
+                            .arg(answer.typesSeen)
                             .arg(j3k::FrameTypeCount);
-        for (const QString &refused : r.refused)
+        for (const QString &refused : answer.frames.refused)
             error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
         return error;
     }
 
     QString halfWritten() const
     {
-        const QString why = m_link.errorString().isEmpty() ? QString() : u' ' + tr("(%1)").arg(m_link.errorString());
+        const QString why
+            = m_session.errorString().isEmpty() ? QString() : u' ' + tr("(%1)").arg(m_session.errorString());
         return tr("port %1: the S record was sent, the G record was not%2: the transmitter may hold a mixed set; "
                   "write again once the line is back")
             .arg(m_name, why);
@@ -153,28 +152,37 @@ private:
 
     void stopOn(int signal)
     {
-        if (m_link.isPausing()) {
-            m_stopSignal = signal;  // the G record first
+        if (m_stopSignal)
             return;
+        m_stopSignal = signal;
+        m_stopInPause = m_session.isPausing();
+        if (!m_stopInPause) {
+            // Nothing of a READ under way is wanted any more.
+            m_afterRead = {};
+            m_afterUpdate = {};
         }
-        stopNow(signal, {});
+        m_session.stop(signal);
     }
 
-    void stopNow(int signal, const QString &how)
+    void stopped(int signal, bool afterUpdate)
     {
+        const QString how = !m_stopInPause ? QString()
+                            : afterUpdate  ? tr("the write was completed (S and G records sent) before stopping")
+                                           : halfWritten();
         note(how.isEmpty() ? tr("stopped by signal %1").arg(signal)
                            : tr("stopped by signal %1; %2").arg(signal).arg(how));
         m_afterRead = {};
         m_afterUpdate = {};
-        finish(128 + signal);
+        QCoreApplication::exit(128 + signal);
     }
 
     QString m_name;
     LinkArgs m_args;
-    j3k::TxLink m_link;
+    j3k::TxSession m_session;
     j3k::StopSignals m_stop;
     int m_stopSignal = 0;
-    std::function<void(const j3k::TxLink::ReadResult &)> m_afterRead;
+    bool m_stopInPause = false;
+    std::function<void(const j3k::ReadAnswer &)> m_afterRead;
     std::function<void(bool)> m_afterUpdate;
 };
 

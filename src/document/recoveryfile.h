@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class ParamBinding;
+class ValueHistory;
 class QLockFile;
 
 // Keeps the editor's values on disk while no file and no transmitter holds
@@ -24,13 +24,13 @@ class RecoveryFile : public QObject
     Q_OBJECT
 
 public:
-    RecoveryFile(ParamBinding &binding, QObject *parent);
+    RecoveryFile(const ValueHistory &values, QObject *parent);
     ~RecoveryFile() override;
 
     static QString folder();
 
-    // The set last read, loaded or saved (or the parameters at `indexes` of
-    // it): nothing needs keeping while the editor shows it.
+    // The set last read, loaded, saved or written (or the parameters at
+    // `indexes` of it): nothing needs keeping while the editor shows it.
     const j3k::ParamSet &baseline() const { return m_baseline; }
     void setBaseline(const j3k::ParamSet &params);
     void setBaseline(const j3k::ParamSet &params, const QList<int> &indexes);
@@ -55,7 +55,7 @@ Q_SIGNALS:
     void writeFailed(const QString &reason);
 
 private:
-    ParamBinding &m_binding;
+    const ValueHistory &m_values;
     j3k::ParamSet m_baseline;
     QTimer m_timer;
     QString m_path;  // this editor's file, named at its first write

@@ -3,10 +3,10 @@
 
 #include "appnames.h"
 
-#include "parambinding.h"
 #include "paramfile.h"
 #include "smallfile.h"
 #include "transmitterstate.h"
+#include "valuehistory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,9 +29,9 @@ std::unique_ptr<QLockFile> lockFor(const QString &path)
 
 }  // namespace
 
-RecoveryFile::RecoveryFile(ParamBinding &binding, QObject *parent)
+RecoveryFile::RecoveryFile(const ValueHistory &values, QObject *parent)
     : QObject(parent)
-    , m_binding(binding)
+    , m_values(values)
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kWriteDelayMs);
@@ -67,7 +67,7 @@ void RecoveryFile::schedule()
 bool RecoveryFile::saveNow()
 {
     m_timer.stop();
-    const j3k::ParamSet values = m_binding.read();
+    const j3k::ParamSet values = m_values.values();
     if (j3k::compareParams(m_baseline, values, j3k::recordParams()).isEmpty()) {
         remove();
         return true;

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "txsession.h"
+
+#include "records.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"
+#endif
+
+#include <utility>
+
+namespace j3k {
+
+namespace {
+
+// How long a transmitter may take to start answering READ.
+constexpr int kAnswerTimeoutMs = 1000;
+
+}  // namespace
+
+TxSession::TxSession(QObject *parent)
+    : QObject(parent)
+    , m_link(new TxLink(this))
+{
+    qRegisterMetaType<j3k::ReadAnswer>();
+    qRegisterMetaType<j3k::FrameValues>();
+    m_readEnd.setSingleShot(true);
+    connect(&m_readEnd, &QTimer::timeout, this, &TxSession::endRead);
+    m_noAnswer.setSingleShot(true);
+    m_noAnswer.setInterval(kAnswerTimeoutMs);
+    connect(&m_noAnswer, &QTimer::timeout, this, &TxSession::noAnswer);
+
+    connect(m_link, &TxLink::received, this, &TxSession::take);
+    connect(m_link, &TxLink::sent, this, [this](qint64 bytes) {
+        m_sent += bytes;
+        Q_EMIT trafficChanged();
+    });
+    connect(m_link, &TxLink::updateFinished, this, &TxSession::onUpdateFinished);
+    connect(m_link, &TxLink::lost, this, [this](const QString &reason) {
+        // Nothing more comes: what a READ has is its answer.
+        if (m_reading)
+            m_answer.error = tr("the line went away: %1").arg(reason);
+        endRead();
+        close(TxLink::Notice::Skip);  // nobody is left to hear a DIS
+        Q_EMIT lost(reason, std::exchange(m_updateCut, false));
+    });
+}
+
+// The link's own end sends a G record still due.
+TxSession::~TxSession() = default;
+
+bool TxSession::open(const PortSettings &settings)
+{
+    if (isBusy())
+        return false;
+    m_error.clear();
+    if (!m_link->open(settings))
+        return false;
+    // Half a frame left by the last connection belongs to nothing that
+    // comes on this one.
+    m_decoder.reset();
+    Q_EMIT opened();
+    return true;
+}
+
+bool TxSession::openVirtual(const PortSettings &settings)
+{
+    if (isBusy())
+        return false;
+    m_error.clear();
+#ifdef J3K_HAVE_PTY
+    m_virtualTx = std::make_unique<PtyTransmitter>(this);
+    if (!m_virtualTx->isOpen()) {
+        m_error = m_virtualTx->errorString();
+        m_virtualTx.reset();
+        return false;
+    }
+    PortSettings pty = settings;
+    pty.portName = m_virtualTx->slavePath();
+    if (!m_link->open(pty)) {
+        m_virtualTx.reset();
+        return false;
+    }
+#else
+    Q_UNUSED(settings);
+    if (!m_link->openVirtual())
+        return false;
+#endif
+    m_decoder.reset();
+    Q_EMIT opened();
+    return true;
+}
+
+PtyTransmitter *TxSession::virtualTransmitter() const
+{
+#ifdef J3K_HAVE_PTY
+    return m_virtualTx.get();
+#else
+    return nullptr;
+#endif
+}
+
+void TxSession::close(TxLink::Notice notice)
+{
+    const bool wasOpen = m_link->isOpen();
+    if (m_reading) {
+        m_answer.error = tr("the port was closed");
+        endRead();
+    }
+    m_link->close(notice);
+    if (m_link->isPausing())
+        return;  // the close follows the G record
+    if (wasOpen)
+        closedNow();
+}
+
+void TxSession::closedNow()
+{
+    m_noAnswer.stop();
+#ifdef J3K_HAVE_PTY
+    m_virtualTx.reset();
+#endif
+    Q_EMIT closed();
+}
+
+bool TxSession::startRead(const ParamSet &base, int timeoutMs)
+{
+    if (isBusy() || !m_link->isOpen())
+        return false;
+    if (!m_link->requestRead())
+        return false;
+    // Whatever came before the request belongs to no answer.
+    m_decoder.reset();
+    m_answer = ReadAnswer();
+    m_answer.frames.params = base;
+    m_reading = true;
+    m_readEnd.start(timeoutMs);
+    m_noAnswer.start();
+    Q_EMIT readStarted();
+    return true;
+}
+
+void TxSession::endRead()
+{
+    if (!m_reading)
+        return;
+    m_reading = false;
+    m_readEnd.stop();
+    m_noAnswer.stop();
+    m_answer.typesSeen = m_decoder.typesSeen();
+    Q_EMIT readFinished(m_answer);
+    if (!isBusy())
+        Q_EMIT idle();
+}
+
+bool TxSession::startUpdate(const ParamSet &params)
+{
+    if (isBusy())
+        return false;
+    // Both records hold the values of this moment, whatever changes while
+    // the pause runs.
+    if (!m_link->startUpdate(buildRecord(RecordId::S, params).toLatin1(), buildRecord(RecordId::G, params).toLatin1()))
+        return false;
+    m_updating = params;
+    m_updateCut = false;
+    Q_EMIT updateStarted(params);
+    return true;
+}
+
+void TxSession::onUpdateFinished(bool whole)
+{
+    m_updateCut = !whole;
+    Q_EMIT updateFinished(whole, m_updating);
+    if (m_stopSignal) {
+        finishStop(whole);
+        return;
+    }
+    if (!m_link->isOpen())
+        closedNow();  // a close waited for the G record
+    if (!isBusy())
+        Q_EMIT idle();
+}
+
+void TxSession::stop(int signal)
+{
+    if (m_stopSignal)
+        return;
+    m_stopSignal = signal;
+    if (!m_link->isPausing())
+        finishStop(false);
+}
+
+void TxSession::finishStop(bool afterUpdate)
+{
+    close(TxLink::Notice::Send);
+    Q_EMIT stopped(m_stopSignal, afterUpdate);
+}
+
+void TxSession::take(const QByteArray &batch)
+{
+    m_received += batch.size();
+    FrameValues *into = m_reading ? &m_answer.frames : nullptr;
+    FrameValues unasked;
+    if (!into) {
+        unasked.params = m_base;
+        into = &unasked;
+    }
+    const QList<int> set = m_decoder.feed(batch, into->params);
+    into->set << set;
+    into->types << m_decoder.lastTypes();
+    into->refused << faultMessages(m_decoder.lastRefused());
+    if (m_decoder.lastTypes().contains(quint8(0xA5))) {
+        into->rates = m_decoder.rates();
+        into->hasRates = true;
+    }
+    Q_EMIT trafficChanged();
+    if (m_reading) {
+        if (!m_decoder.lastTypes().isEmpty())
+            m_noAnswer.stop();
+        if (m_decoder.typesSeen() == FrameTypeCount)
+            QMetaObject::invokeMethod(this, &TxSession::endRead, Qt::QueuedConnection);
+        return;
+    }
+    if (!unasked.set.isEmpty() || !unasked.refused.isEmpty() || !unasked.types.isEmpty())
+        Q_EMIT framesArrived(unasked);
+}
+
+}  // namespace j3k

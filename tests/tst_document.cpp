@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The editor's state without a window: the document following a session on
+// a serial line whose other end is this test, acting the transmitter.
+#include "paramdocument.h"
+#include "paramfile.h"
+#include "ptywire.h"
+#include "recoveryfile.h"
+#include "testparams.h"
+#include "txsession.h"
+#include "valuehistory.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace j3k;
+
+namespace {
+
+const int drChannel = paramIndex(u"comboBox_2");
+const int drUp = paramIndex(u"spinBox_79");
+const int drDown = paramIndex(u"spinBox_80");
+
+// A document following a session that is open on the test's pseudo-terminal.
+struct Line {
+    Line()
+    {
+        doc.follow(session);
+        PortSettings settings;
+        settings.portName = wire.pty.slavePath();
+        if (session.open(settings))
+            QTRY_COMPARE(wire.received, QByteArray("OK"));
+    }
+
+    // READ, answered with `frames`; returns once the READ is over.
+    void read(const QByteArray &frames, int timeoutMs = 3000)
+    {
+        QVERIFY(session.startRead(doc.values(), timeoutMs));
+        QVERIFY(!doc.canUndo() && !doc.canRedo());
+        wire.pty.write(frames);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.isReading(), timeoutMs + 1000);
+    }
+
+    // UPDATE of the document's values; what the S and G records carried.
+    ParamSet update()
+    {
+        const qsizetype before = wire.received.size();
+        const auto whole = [&] { return wire.received.size() - before >= kStartFile.size() && !session.isBusy(); };
+        if (!session.startUpdate(doc.values()) || !QTest::qWaitFor(whole))
+            return {};
+        const QString records = QString::fromLatin1(wire.received.mid(before));
+        return paramsFromFileText(records, ParamSet()).params;
+    }
+
+    PtyWire wire;
+    TxSession session;
+    ParamDocument doc;
+};
+
+QList<int> indexes(const QList<ParamChange> &changes)
+{
+    QList<int> out;
+    for (const ParamChange &c : changes)
+        out << c.index;
+    return out;
+}
+
+}  // namespace
+
+class tst_Document : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(RecoveryFile::folder()).removeRecursively();  // the backups' folder is in it
+    }
+
+    // Random answers: each READ's values all come in as one step, the D/R
+    // pair of the editor's channel from the rates, and as a backup; undo
+    // waits while it runs, then takes back the whole of it, and nothing is
+    // left to keep. Frames nobody asked for make no backup.
+    void readIsOneStep()
+    {
+        Line line;
+        const QByteArray unasked = encodeFrames(ParamSet(), {});
+        line.wire.pty.write(unasked + unasked);
+        QTRY_COMPARE(line.session.receivedCount(), 2 * unasked.size());
+        const qsizetype backups = line.doc.backups().list().size();
+        QRandomGenerator rng(26);
+        for (int round = 0; round < 6; ++round) {
+            const ParamSet before = line.doc.values();
+            const int steps = line.doc.history().stack()->count();
+            ParamSet tx = randomParams(rng);
+            tx.set(u"spinBox_46", rng.bounded(65536));  // VERSION: two bytes in its frame
+            DrRates rates;
+            for (int ch = 0; ch < 4; ++ch) {
+                rates.up[std::size_t(ch)] = rng.bounded(101);
+                rates.down[std::size_t(ch)] = rng.bounded(101);
+            }
+            line.read(encodeFrames(tx, rates));
+            const auto ch = std::size_t(before.value(drChannel));
+            ParamSet expected = tx;
+            expected.set(drChannel, int(ch));
+            expected.set(drUp, rates.up[ch]);
+            expected.set(drDown, rates.down[ch]);
+            QCOMPARE(differences(line.doc.values(), expected), QString());
+            QCOMPARE(line.doc.history().stack()->count(), steps + 1);
+            QCOMPARE(line.doc.backups().list().size(), backups + round + 1);
+            QVERIFY(line.doc.unkept().isEmpty() && line.doc.changes().isEmpty());
+            line.doc.undo();
+            QCOMPARE(differences(line.doc.values(), before), QString());
+            line.doc.redo();
+        }
+    }
+
+    // Each D/R channel shows the transmitter's rates for it; an edited rate
+    // stays with its channel, counts as a change, and UPDATE writes it with
+    // its channel.
+    void drRatesFollowTheChannel()
+    {
+        Line line;
+        DrRates rates;
+        rates.up = {10, 20, 30, 40};
+        rates.down = {15, 25, 35, 45};
+        line.read(encodeFrames(ParamSet(), rates));
+        line.doc.edit(drChannel, 2);
+        QCOMPARE(line.doc.values().value(drUp), 30);
+        QCOMPARE(line.doc.values().value(drDown), 35);
+        QVERIFY(line.doc.changes().isEmpty());
+        line.doc.edit(drUp, 33);
+        line.doc.edit(drChannel, 0);
+        QCOMPARE(line.doc.values().value(drUp), 10);
+        QVERIFY(line.doc.changes().isEmpty());
+        line.doc.edit(drChannel, 2);
+        QCOMPARE(indexes(line.doc.changes()), QList<int>{drUp});
+        const ParamSet written = line.update();
+        QCOMPARE(written.value(drChannel), 2);
+        QCOMPARE(written.value(drUp), 33);
+        QCOMPARE(written.value(drDown), 35);
+    }
+
+    // A note is shown only while it is true: the confirmation of an UPDATE
+    // until the next edit, an incomplete READ until its groups come late.
+    void notesWhileTrue()
+    {
+        Line line;
+        const ParamSet tx = opposite(ParamSet(), drChannel);
+        const DrRates rates = sameRates(tx);
+        QByteArray answer;
+        for (const quint8 type : frameTypes()) {
+            QByteArray frame = encodeFrame(type, tx, rates);
+            if (type == 0x55)
+                frame[4] = char(0xFF);  // SUB-TRIM CH1 135
+            answer += frame;
+        }
+        const qsizetype backups = line.doc.backups().list().size();
+        line.read(answer, 300);
+        ParamDocument::Notes notes = line.doc.notes();
+        QCOMPARE(notes.missing, QList<quint8>{0x55});
+        QCOMPARE(notes.refused, QStringList{"SUB-TRIM CH1: 135 is outside -100\u2026100"});
+        QCOMPARE(line.doc.backups().list().size(), backups);  // none of a part
+
+        // Late frames keep the edits made meanwhile and fill the rest.
+        line.doc.edit(paramIndex(u"spinBox_9"), 12);
+        line.doc.edit(paramIndex(u"spinBox_17"), 50);
+        line.wire.pty.write(encodeFrame(0x55, tx, rates) + encodeFrame(0x66, tx, rates));
+        QTRY_VERIFY(line.doc.notes().missing.isEmpty());
+        QCOMPARE(indexes(line.doc.changes()), (QList<int>{paramIndex(u"spinBox_9"), paramIndex(u"spinBox_17")}));
+        const ParamSet expected = applied(tx, {"spinBox_9=12", "spinBox_17=50", "comboBox_2=0", "spinBox_46=65535"});
+        QCOMPARE(differences(line.doc.values(), expected), QString());
+
+        QCOMPARE(line.update().value(u"spinBox_9"), 12);
+        line.read(encodeFrames(line.doc.values(), rates));
+        QVERIFY(line.doc.notes().confirmed && line.doc.notes().confirmed->isEmpty());
+        line.doc.edit(paramIndex(u"spinBox_9"), 13);
+        QVERIFY(!line.doc.notes().confirmed);
+    }
+
+    // Which values a close or a READ would lose: those no file and no
+    // transmitter holds.
+    void unkept_data()
+    {
+        QTest::addColumn<QString>("acts");
+        QTest::addColumn<int>("lost");
+        QTest::newRow("fresh") << "" << 0;
+        QTest::newRow("edit") << "edit" << 1;
+        QTest::newRow("load") << "load" << 0;
+        QTest::newRow("load, edit") << "load edit" << 1;
+        QTest::newRow("edit, save") << "edit save" << 0;
+        QTest::newRow("edit, save, undo") << "edit save undo" << 1;
+        QTest::newRow("restore") << "restore" << 2;
+        QTest::newRow("restore, save") << "restore save" << 0;
+    }
+    void unkept()
+    {
+        QFETCH(QString, acts);
+        QFETCH(int, lost);
+        ParamDocument doc;
+        const ParamSet file = applied(ParamSet(), {"spinBox_9=5", "spinBox_10=6"});
+        for (const QString &act : acts.split(u' ', Qt::SkipEmptyParts)) {
+            if (act == u"edit") {
+                doc.edit(paramIndex(u"spinBox_11"), doc.values().value(u"spinBox_11") + 1);
+                doc.commitEdits();
+            } else if (act == u"load") {
+                doc.load(QStringLiteral("LOAD"), file);
+            } else if (act == u"restore") {
+                doc.restore(QStringLiteral("Restore"), file);
+            } else if (act == u"save") {
+                doc.saved(doc.values());
+            } else if (act == u"undo") {
+                doc.undo();
+            }
+        }
+        QCOMPARE(doc.unkept().size(), lost);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Document)
+#include "tst_document.moc"
