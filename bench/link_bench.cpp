@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
@@ -105,12 +106,16 @@ double readRoundTripMs()
     QCoreApplication::processEvents();
     std::vector<double> runs;
     for (int i = 0; i < 25; ++i) {
-        const qint64 before = receivedCount(w);
         slave->setCurrentIndex(0);
+        // READ asks before it replaces that edit; the clock starts at the answer.
         QElapsedTimer timer;
-        timer.start();
+        QTimer::singleShot(0, [&timer] {
+            QWidget *box = QApplication::activeModalWidget();
+            timer.start();
+            box->findChild<QPushButton *>(QStringLiteral("readAnywayButton"))->click();
+        });
         w.findChild<QPushButton *>(QStringLiteral("pushButtonRead"))->click();
-        while (receivedCount(w) < before + 14 * j3k::FrameLength && timer.elapsed() < 5000)
+        while (slave->currentIndex() != 3 && timer.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (slave->currentIndex() != 3)
             return -1;
@@ -161,7 +166,7 @@ int main(int argc, char *argv[])
     constexpr double lineRate = 115200 / 10.0;  // bytes per second, 8N1
 
     const double rate = receiveRate();
-    line("receive path (readMyCom)", rate / 1024, "KiB/s", rate / lineRate, "x the 115200 line", ">= 100 x");
+    line("receive path (readMyCom)", rate / 1024, "KiB/s", rate / lineRate, "x the 115200 line", ">= 1000 x");
     const double read = readRoundTripMs();
     line("READ, click to last widget set", read, "ms", read / 50.0, "of the 50 ms goal", "< 50 ms");
     const double update = updateMs();

@@ -290,10 +290,8 @@ private Q_SLOTS:
 
         // Kept nowhere else: closing asks, port closed or not.
         ModalScript script;
-        MessageSeen question;
-        script.then("QMessageBox", press(QMessageBox::Cancel, &question));
+        script.then("QMessageBox", press(QMessageBox::Cancel));
         QVERIFY(!w.close());
-        QVERIFY(question.text.endsWith(QStringLiteral(" changes are not saved or written to the transmitter.")));
         script.then("QMessageBox", press(QMessageBox::Discard));
         QVERIFY(w.close());
     }

@@ -59,7 +59,7 @@ private Q_SLOTS:
         const QString settings = QStringLiteral("14400 7 2");
         button(w, "pushButtonRead")->click();
         QTRY_COMPARE(wire.received, QByteArray("OK\x52\x52\x52"));
-        QCOMPARE(statusLine(w), openLine(port, 3, 0, settings));
+        QTRY_COMPARE(statusLine(w), openLine(port, 3, 0, settings));
 
         // A stray byte, then the answer cut anywhere: each block is counted as
         // it comes, and exactly what the frames carry reaches the widgets.
@@ -79,14 +79,14 @@ private Q_SLOTS:
         button(w, "pushButtonSend2")->click();
         const QByteArray update = paramFileBytes(read);
         QTRY_COMPARE(wire.received, "OKRRR" + update);
-        QCOMPARE(statusLine(w), openLine(port, 165, received, settings));
+        QTRY_COMPARE(statusLine(w), openLine(port, 165, received, settings));
 
         // Half a frame, then close: DIS goes out, the counts stay.
         QVERIFY(wire.pty.write(QByteArray::fromHex("00 FE 0C 44 01")));
         QTRY_COMPARE(statusLine(w), openLine(port, 165, received + 5, settings));
         button(w, "pushButtonOpen")->click();
         QTRY_COMPARE(wire.received, "OKRRR" + update + "\x44\x49\x53");
-        QCOMPARE(statusLine(w), QStringLiteral("串口未打开 | 发送：165B | 接收：%1B").arg(received + 5));
+        QTRY_COMPARE(statusLine(w), QStringLiteral("串口未打开 | 发送：165B | 接收：%1B").arg(received + 5));
         QCOMPARE(linkState(w), QStringLiteral("OPEN editable"));
 
         // Closed, READ and UPDATE send nothing; the next OK would follow them.

@@ -55,12 +55,12 @@
         <translation>Compare with a file...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Backups of earlier READs, newest first, in %1</source>
         <translation>Backups of earlier READs, newest first, in %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
         <translation>History: %1 undoes, %2 redoes. Click a step to go back to it.</translation>
     </message>
@@ -135,7 +135,7 @@
         <translation>Compare with a parameter file</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+43"/>
         <source>LOAD backup %1</source>
         <translation>LOAD backup %1</translation>
     </message>
@@ -399,7 +399,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+211"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+199"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -557,7 +557,7 @@
         <location line="+54"/>
         <location line="+120"/>
         <location filename="../src/app/mainwindow.cpp" line="+138"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
@@ -862,7 +862,8 @@
     </message>
     <message>
         <location line="+138"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+71"/>
+        <location line="+4"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -882,26 +883,25 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+8"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+30"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+52"/>
-        <location line="+125"/>
+        <location line="+31"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+39"/>
+        <location line="-42"/>
+        <location line="+34"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location filename="../src/app/mainwindow.cpp" line="-34"/>
+        <location line="-29"/>
+        <location filename="../src/app/mainwindow.cpp" line="-35"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
@@ -912,7 +912,7 @@
         <translation>The file holds values outside their ranges; nothing was loaded.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+22"/>
+        <location filename="../src/app/mainwindow.cpp" line="+23"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
@@ -923,18 +923,18 @@
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-37"/>
+        <location filename="../src/app/mainwindow.cpp" line="-38"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1 open %2 %3 %4 | </translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-325"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -985,37 +985,30 @@
         <translation>A transmitter simulated inside the editor</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+115"/>
-        <location line="+24"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+134"/>
         <source>ERROR</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+13"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="-13"/>
+        <location line="+7"/>
+        <location line="+6"/>
         <source>Can not open!</source>
         <translation>Can not open!</translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+23"/>
+        <location line="-13"/>
+        <location line="+7"/>
         <source>error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-7"/>
         <source>The port name is longer than any path can be.</source>
         <translation>The port name is longer than any path can be.</translation>
     </message>
     <message>
-        <location line="+98"/>
-        <source>请输入合适的数据，各个数据之间用空格分开。</source>
-        <translation>Enter suitable data, the values separated by blanks.</translation>
-    </message>
-    <message>
-        <location line="+90"/>
+        <location line="+97"/>
         <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
         <translation>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</translation>
     </message>
@@ -1025,7 +1018,7 @@
         <translation>stopped by signal %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</translation>
     </message>
@@ -1055,22 +1048,32 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="-48"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>1 change is not written to the transmitter. Close anyway?</source>
-        <translation>1 change is not written to the transmitter. Close anyway?</translation>
+        <location line="+24"/>
+        <source>1 change is not saved or written to the transmitter.</source>
+        <translation>1 change is not saved or written to the transmitter.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>%1 changes are not written to the transmitter. Close anyway?</source>
-        <translation>%1 changes are not written to the transmitter. Close anyway?</translation>
+        <source>%1 changes are not saved or written to the transmitter.</source>
+        <translation>%1 changes are not saved or written to the transmitter.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>READ will replace 1 change not written.</source>
+        <translation>READ will replace 1 change not written.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>READ will replace %1 changes not written.</source>
+        <translation>READ will replace %1 changes not written.</translation>
+    </message>
+    <message>
+        <location line="-23"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -1080,12 +1083,7 @@
         <translation>Unwritten values could not be kept: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>frames from the transmitter</source>
-        <translation>frames from the transmitter</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location line="+74"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1123,7 +1121,7 @@
 <context>
     <name>ParamBinding</name>
     <message>
-        <location filename="../src/app/parambinding.cpp" line="+76"/>
+        <location filename="../src/app/parambinding.cpp" line="+109"/>
         <source>one of %1</source>
         <translation>one of %1</translation>
     </message>
@@ -1144,9 +1142,27 @@
     </message>
 </context>
 <context>
+    <name>ParamDocument</name>
+    <message>
+        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>Put back the transmitter&apos;s values</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>READ</source>
+        <translation>READ</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>frames from the transmitter</source>
+        <translation>frames from the transmitter</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/app/recoveryfile.cpp" line="+87"/>
+        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
         <source>%1 could not be locked</source>
         <translation>%1 could not be locked</translation>
     </message>
@@ -1167,7 +1183,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+52"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+69"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1177,12 +1193,12 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+7"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ incomplete: %1 of %2 groups</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Not received: %1</source>
         <translation>Not received: %1</translation>
     </message>
@@ -1192,29 +1208,29 @@
         <translation>Refused: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
         <source>frame refused: %1</source>
         <translation>frame refused: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>A frame held values no parameter can have; nothing of it was applied:
 %1</source>
         <translation>A frame held values no parameter can have; nothing of it was applied:
 %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+8"/>
         <source>UPDATE confirmed: every value written came back</source>
         <translation>UPDATE confirmed: every value written came back</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>UPDATE did not take every value</source>
         <translation>UPDATE did not take every value</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-5"/>
         <source>no backup written: %1</source>
         <translation>no backup written: %1</translation>
     </message>
@@ -1224,7 +1240,7 @@
         <translation>The backup of this READ could not be written: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+12"/>
         <source>UPDATE did not take:</source>
         <translation>UPDATE did not take:</translation>
     </message>
@@ -1239,12 +1255,7 @@
         <translation>UPDATE</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Put back the transmitter&apos;s values</source>
-        <translation>Put back the transmitter&apos;s values</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>The transmitter holds %1</source>
         <translation>The transmitter holds %1</translation>
     </message>
@@ -1287,12 +1298,12 @@
 <context>
     <name>ValueHistory</name>
     <message>
-        <location filename="../src/app/valuehistory.cpp" line="+97"/>
+        <location filename="../src/document/valuehistory.cpp" line="+109"/>
         <source>%1 %2 → %3</source>
         <translation>%1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1 values edited</source>
         <translation>%1 values edited</translation>
     </message>
@@ -1341,9 +1352,22 @@
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+127"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxSession</name>
+    <message>
+        <location filename="../src/session/txsession.cpp" line="+41"/>
+        <source>the line went away: %1</source>
+        <translation>the line went away: %1</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the port was closed</source>
+        <translation>the port was closed</translation>
     </message>
 </context>
 <context>

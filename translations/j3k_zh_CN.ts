@@ -55,12 +55,12 @@
         <translation>与文件比较...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Backups of earlier READs, newest first, in %1</source>
         <translation>以前各次 READ 的备份（最新的在前），位于 %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
         <translation>历史：%1 撤销，%2 重做。点击某一步即回到该步。</translation>
     </message>
@@ -135,7 +135,7 @@
         <translation>与参数文件比较</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+43"/>
         <source>LOAD backup %1</source>
         <translation>LOAD 备份 %1</translation>
     </message>
@@ -399,7 +399,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+211"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+199"/>
         <source>OPEN</source>
         <translation>OPEN</translation>
     </message>
@@ -557,7 +557,7 @@
         <location line="+54"/>
         <location line="+120"/>
         <location filename="../src/app/mainwindow.cpp" line="+138"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-12"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
@@ -862,7 +862,8 @@
     </message>
     <message>
         <location line="+138"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+63"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+71"/>
+        <location line="+4"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -882,26 +883,25 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+8"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+30"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+70"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+52"/>
-        <location line="+125"/>
+        <location line="+31"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+39"/>
+        <location line="-42"/>
+        <location line="+34"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location filename="../src/app/mainwindow.cpp" line="-34"/>
+        <location line="-29"/>
+        <location filename="../src/app/mainwindow.cpp" line="-35"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
@@ -912,7 +912,7 @@
         <translation>文件中有超出范围的数值，未加载任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+22"/>
+        <location filename="../src/app/mainwindow.cpp" line="+23"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
@@ -923,18 +923,18 @@
         <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-37"/>
+        <location filename="../src/app/mainwindow.cpp" line="-38"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1已打开 %2 %3 %4 | </translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+101"/>
-        <location filename="../src/app/mainwindow_serial.cpp" line="-325"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
     </message>
@@ -985,37 +985,30 @@
         <translation>编辑器内模拟的发射机</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_serial.cpp" line="+115"/>
-        <location line="+24"/>
+        <location filename="../src/app/mainwindow_serial.cpp" line="+134"/>
         <source>ERROR</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+13"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="-13"/>
+        <location line="+7"/>
+        <location line="+6"/>
         <source>Can not open!</source>
         <translation>不能打开串口！</translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+23"/>
+        <location line="-13"/>
+        <location line="+7"/>
         <source>error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-7"/>
         <source>The port name is longer than any path can be.</source>
         <translation>串口名称超过了路径的最大长度。</translation>
     </message>
     <message>
-        <location line="+98"/>
-        <source>请输入合适的数据，各个数据之间用空格分开。</source>
-        <translation>请输入合适的数据，各个数据之间用空格分开。</translation>
-    </message>
-    <message>
-        <location line="+90"/>
+        <location line="+97"/>
         <source>stopped by signal %1; the UPDATE was completed (S and G records sent) before stopping</source>
         <translation>因信号 %1 停止；停止前已完成 UPDATE（S 和 G 记录均已发送）</translation>
     </message>
@@ -1025,7 +1018,7 @@
         <translation>因信号 %1 停止</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
         <source>UPDATE is incomplete: the transmitter got the S record but not the G record. Repeat UPDATE once the port is back.</source>
         <translation>UPDATE 未完成：发射机收到了 S 记录，但没有收到 G 记录。串口恢复后请再次 UPDATE。</translation>
     </message>
@@ -1055,22 +1048,32 @@
         <translation>序列号：%1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="+27"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="-48"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>1 change is not written to the transmitter. Close anyway?</source>
-        <translation>有 1 处改动尚未写入发射机。仍要关闭吗？</translation>
+        <location line="+24"/>
+        <source>1 change is not saved or written to the transmitter.</source>
+        <translation>有 1 处改动既未保存，也未写入发射机。</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>%1 changes are not written to the transmitter. Close anyway?</source>
-        <translation>有 %1 处改动尚未写入发射机。仍要关闭吗？</translation>
+        <source>%1 changes are not saved or written to the transmitter.</source>
+        <translation>有 %1 处改动既未保存，也未写入发射机。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>READ will replace 1 change not written.</source>
+        <translation>READ 将覆盖 1 处尚未写入的改动。</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>READ will replace %1 changes not written.</source>
+        <translation>READ 将覆盖 %1 处尚未写入的改动。</translation>
+    </message>
+    <message>
+        <location line="-23"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -1080,12 +1083,7 @@
         <translation>未写入的参数无法保存：%1</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <source>frames from the transmitter</source>
-        <translation>发射机发来的数据帧</translation>
-    </message>
-    <message>
-        <location line="+47"/>
+        <location line="+74"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1123,7 +1121,7 @@
 <context>
     <name>ParamBinding</name>
     <message>
-        <location filename="../src/app/parambinding.cpp" line="+76"/>
+        <location filename="../src/app/parambinding.cpp" line="+109"/>
         <source>one of %1</source>
         <translation>可选 %1 之一</translation>
     </message>
@@ -1144,9 +1142,27 @@
     </message>
 </context>
 <context>
+    <name>ParamDocument</name>
+    <message>
+        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <source>Put back the transmitter&apos;s values</source>
+        <translation>恢复为发射机中的值</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>READ</source>
+        <translation>READ</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>frames from the transmitter</source>
+        <translation>发射机发来的数据帧</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/app/recoveryfile.cpp" line="+87"/>
+        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
         <source>%1 could not be locked</source>
         <translation>无法锁定 %1</translation>
     </message>
@@ -1167,7 +1183,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+52"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+69"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1177,12 +1193,12 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+7"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Not received: %1</source>
         <translation>未收到：%1</translation>
     </message>
@@ -1192,29 +1208,29 @@
         <translation>已拒收：%1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+3"/>
         <source>frame refused: %1</source>
         <translation>数据帧被拒收：%1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>A frame held values no parameter can have; nothing of it was applied:
 %1</source>
         <translation>数据帧中的值超出参数的取值范围，整帧均未应用：
 %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+8"/>
         <source>UPDATE confirmed: every value written came back</source>
         <translation>UPDATE 已确认：写入的每个值都已读回</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>UPDATE did not take every value</source>
         <translation>UPDATE 未能写入全部值</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-5"/>
         <source>no backup written: %1</source>
         <translation>未写入备份：%1</translation>
     </message>
@@ -1224,7 +1240,7 @@
         <translation>本次 READ 的备份无法写入：%1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+12"/>
         <source>UPDATE did not take:</source>
         <translation>UPDATE 未生效：</translation>
     </message>
@@ -1239,12 +1255,7 @@
         <translation>UPDATE</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Put back the transmitter&apos;s values</source>
-        <translation>恢复为发射机中的值</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>The transmitter holds %1</source>
         <translation>发射机中的值为 %1</translation>
     </message>
@@ -1287,12 +1298,12 @@
 <context>
     <name>ValueHistory</name>
     <message>
-        <location filename="../src/app/valuehistory.cpp" line="+97"/>
+        <location filename="../src/document/valuehistory.cpp" line="+109"/>
         <source>%1 %2 → %3</source>
         <translation>%1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-3"/>
         <source>%1 values edited</source>
         <translation>修改了 %1 个参数</translation>
     </message>
@@ -1341,9 +1352,22 @@
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+127"/>
         <source>the port took nothing for %1 ms</source>
         <translation>端口在 %1 毫秒内未接收任何数据</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::TxSession</name>
+    <message>
+        <location filename="../src/session/txsession.cpp" line="+41"/>
+        <source>the line went away: %1</source>
+        <translation>连接已断开：%1</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>the port was closed</source>
+        <translation>串口已关闭</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,7 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
 
 void MainWindow::refrushInfoLabel()
 {
+    m_sinceCount.start();
     // %1 stays for the port, a path that can be longer than the window is wide.
     QString line = isComOpen() ? tr("%1已打开 %2 %3 %4 | ")
                                      .arg(QStringLiteral("%1"), ui->comboBoxBaudRate->currentText(),

@@ -4,6 +4,7 @@
 #include "portsettings.h"
 #include "txlink.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QMainWindow>
 #include <QStringList>
@@ -123,6 +124,8 @@ private:
     j3k::TxSession *myCom = nullptr;      // the line to the transmitter, open or not
     PathLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
+    QTimer *m_countLater = nullptr;  // the status line's next count
+    QElapsedTimer m_sinceCount;
     bool m_closeWhenUpdated = false;
     int m_stopSignal = 0;  // the terminating signal being obeyed
 

@@ -49,6 +49,8 @@ QString virtualPortName() { return MainWindow::tr("VIRTUAL-TX"); }
 // How long a whole answer to READ may take; frames after it are unasked ones.
 constexpr int kReadTimeoutMs = 3000;
 
+constexpr qint64 kCountGapMs = 40;
+
 }  // namespace
 
 // Rebuilds the list only when called with another enumeration than last
@@ -127,6 +129,9 @@ void MainWindow::pollPorts()
 void MainWindow::setUpLink()
 {
     myCom = new j3k::TxSession(this);
+    m_countLater = new QTimer(this);
+    m_countLater->setSingleShot(true);
+    connect(m_countLater, &QTimer::timeout, this, &MainWindow::refrushInfoLabel);
     using j3k::TxSession;
     connect(myCom, &TxSession::trafficChanged, this, &MainWindow::readMyCom);
     m_document->follow(*myCom);
@@ -265,8 +270,14 @@ void MainWindow::lineStopped(int signal, bool afterUpdate)
     QCoreApplication::exit(128 + signal);
 }
 
-// The status line counts what the session sent and received.
-void MainWindow::readMyCom() { refrushInfoLabel(); }
+// The status line counts what the session sent and received: at once, and
+// during a stream of bytes every kCountGapMs, which is as fast as anyone reads.
+void MainWindow::readMyCom()
+{
+    if (m_countLater->isActive())
+        return;
+    m_countLater->start(int(qMax<qint64>(0, kCountGapMs - m_sinceCount.elapsed())));
+}
 
 // A pulled adapter (or a closed pseudo-terminal): the session reports it
 // once per connection, with the port closed.

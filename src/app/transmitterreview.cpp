@@ -23,6 +23,8 @@ using Mark = j3k::TransmitterState::Mark;
 
 namespace {
 
+constexpr qint64 kRefreshGapMs = 40;
+
 const char *const kMarkProperty = "transmitterMark";
 
 QColor mixed(const QColor &a, const QColor &b, qreal t)
@@ -44,7 +46,12 @@ TransmitterReview::TransmitterReview(QWidget *window, ParamBinding &binding, Par
     m_pendingRefresh.setSingleShot(true);
     m_pendingRefresh.setInterval(0);
     connect(&m_pendingRefresh, &QTimer::timeout, this, &TransmitterReview::refresh);
-    connect(&document, &ParamDocument::stateChanged, &m_pendingRefresh, qOverload<>(&QTimer::start));
+    // A stream of frames changes the state hundreds of times a second; the
+    // marks follow at most every kRefreshGapMs, the first change at once.
+    connect(&document, &ParamDocument::stateChanged, this, [this] {
+        if (!m_pendingRefresh.isActive())
+            m_pendingRefresh.start(int(qMax<qint64>(0, kRefreshGapMs - m_sinceRefresh.elapsed())));
+    });
     // Not from inside the receive handler: the box waits for the user.
     connect(&document, &ParamDocument::notTaken, this, &TransmitterReview::showNotTaken, Qt::QueuedConnection);
     for (int i = 0; i < int(j3k::ParamCount); ++i)
@@ -108,6 +115,7 @@ void TransmitterReview::showNotTaken(const QList<j3k::ParamChange> &notTaken)
 void TransmitterReview::refresh()
 {
     m_pendingRefresh.stop();
+    m_sinceRefresh.start();
     const j3k::TransmitterState &state = m_document.transmitter();
     const ParamSet &ed = m_document.values();
     const ParamSet held = state.held(ed);

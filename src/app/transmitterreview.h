@@ -5,6 +5,7 @@
 #include "paramset.h"
 #include "transmitterstate.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -40,5 +41,6 @@ private:
     ParamDocument &m_document;
     QLabel *m_panel;
     QTimer m_pendingRefresh;
+    QElapsedTimer m_sinceRefresh;
     std::array<QString, j3k::ParamCount> m_formTips;
 };

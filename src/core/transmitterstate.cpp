@@ -82,13 +82,20 @@ QList<quint8> TransmitterState::missingSinceRead() const
     return missing;
 }
 
-bool TransmitterState::edited(int index, const ParamSet &editor) const
+ParamMask TransmitterState::edited(const ParamSet &editor) const
 {
-    if (known(editor).test(std::size_t(index)))
-        return held(editor).value(index) != editor.value(index);
-    if (const std::optional<int> has = reported(index, editor))  // VERSION: reported, never written
-        return *has != editor.value(index);
-    return m_openedWith.value(index) != editor.value(index);
+    const ParamSet h = held(editor);
+    const ParamMask k = known(editor);
+    ParamMask m;
+    for (int i = 0; i < int(ParamCount); ++i) {
+        if (k.test(std::size_t(i)))
+            m.set(std::size_t(i), h.value(i) != editor.value(i));
+        else if (const std::optional<int> has = reported(i, editor))  // VERSION: reported, never written
+            m.set(std::size_t(i), *has != editor.value(i));
+        else
+            m.set(std::size_t(i), m_openedWith.value(i) != editor.value(i));
+    }
+    return m;
 }
 
 bool TransmitterState::knowsAll(const ParamSet &editor) const { return (writable() & ~known(editor)).none(); }

@@ -53,10 +53,10 @@ public:
     // order a transmitter sends them.
     QList<quint8> missingSinceRead() const;
 
-    // Whether the user changed the value the editor shows since the
-    // transmitter's value was last known (or, where it never was, since the
-    // connection began): frames that come unasked leave such a value alone.
-    bool edited(int index, const ParamSet &editor) const;
+    // The values the user changed since the transmitter's was last known
+    // (or, where it never was, since the connection began): frames that
+    // come unasked leave them alone.
+    ParamMask edited(const ParamSet &editor) const;
 
     // Whether every parameter an UPDATE writes has a known value.
     bool knowsAll(const ParamSet &editor) const;

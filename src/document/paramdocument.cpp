@@ -14,6 +14,10 @@ namespace {
 // Unasked frames closer together than this are one step.
 constexpr qint64 kBurstGapMs = 1000;
 
+const int kDrChannel = j3k::paramIndex(u"comboBox_2");
+const int kDrUp = j3k::paramIndex(u"spinBox_79");
+const int kDrDown = j3k::paramIndex(u"spinBox_80");
+
 QList<int> recordIndexes()
 {
     QList<int> set;
@@ -169,21 +173,31 @@ void ParamDocument::framesArrived(const j3k::FrameValues &frames)
     }
     m_history->commitEdits();
     const ParamSet before = values();
+    const j3k::ParamMask edited = m_state.edited(before);
     QList<int> shown = frames.set;
-    shown.removeIf([&](int index) { return m_state.edited(index, before); });
+    shown.removeIf([&](int index) { return edited.test(std::size_t(index)); });
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (m_lastFramesMs < 0 || now - m_lastFramesMs > kBurstGapMs)
         ++m_frameBurst;
     m_lastFramesMs = now;
-    // The rates come from the frames for the editor's own channel.
-    j3k::DrRates rates = m_history->rates();
-    if (frames.hasRates)
-        rates = frames.rates;
-    m_history->apply(tr("frames from the transmitter"), frames.params, shown, -m_frameBurst,
-                     frames.hasRates ? &rates : nullptr);
-    ParamSet known = values();
+
+    // What the transmitter holds, with the D/R pair of the editor's channel.
+    ParamSet known = before;
     for (int i : frames.set)
         known.set(i, frames.params.value(i));
+    j3k::DrRates rates = frames.rates;
+    if (frames.hasRates) {
+        const auto ch = std::size_t(before.value(kDrChannel));
+        known.set(kDrUp, rates.up[ch]);
+        known.set(kDrDown, rates.down[ch]);
+        // An edited pair stays as the user left it.
+        if (edited.test(std::size_t(kDrUp)))
+            rates.up[ch] = before.value(kDrUp);
+        if (edited.test(std::size_t(kDrDown)))
+            rates.down[ch] = before.value(kDrDown);
+    }
+    m_history->apply(tr("frames from the transmitter"), frames.params, shown, -m_frameBurst,
+                     frames.hasRates ? &rates : nullptr);
     m_recovery->setBaseline(known, frames.set);
     m_state.noteFrames(known, frames.set, frames.types, frames.rates);
     Q_EMIT stateChanged();

@@ -199,11 +199,9 @@ void TxSession::take(const QByteArray &batch)
 {
     m_received += batch.size();
     FrameValues *into = m_reading ? &m_answer.frames : nullptr;
-    FrameValues unasked;
-    if (!into) {
-        unasked.params = m_base;
+    FrameValues unasked;  // on start values: the document takes only what they carry
+    if (!into)
         into = &unasked;
-    }
     const QList<int> set = m_decoder.feed(batch, into->params);
     into->set << set;
     into->types << m_decoder.lastTypes();

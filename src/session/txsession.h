@@ -127,7 +127,6 @@ private:
 #endif
     QString m_error;  // why the virtual transmitter did not start
     FrameDecoder m_decoder;
-    ParamSet m_base;  // what unasked frames are applied to
     qint64 m_sent = 0;
     qint64 m_received = 0;
 
