@@ -21,6 +21,14 @@ installed=(bin/j3k-editor bin/j3kctl share/icons/hicolor/64x64/apps/j3k-editor.p
 for f in "${installed[@]}"; do
     [ -e "$scratch/root/usr/$f" ] || { echo "not in the .deb: $f"; fail=1; }
 done
+# --help and --version answer on stdout wherever the programs are installed,
+# without a display too.
+for p in j3k-editor j3kctl; do
+    for option in --help --version; do
+        out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/root/usr/bin/$p" $option 2>"$scratch/err") &&
+            [[ $out == *"$p"* ]] || { echo "$p $option:" && cat "$scratch/err"; fail=1; }
+    done
+done
 # Both stricter than lintian on the .desktop entry and the metainfo.
 desktop-file-validate "$scratch/root/usr/share/applications/j3k-editor.desktop" || fail=1
 appstreamcli validate --no-net "$scratch"/root/usr/share/metainfo/*.xml >"$scratch/log" || { cat "$scratch/log"; fail=1; }

@@ -153,15 +153,21 @@ private Q_SLOTS:
         const ParamInfo &p = paramTable()[std::size_t(index)];
         const bool fits = value >= p.min && value <= p.max;
         const ParamSet expected = fits ? applied({}, {QStringLiteral("%1=%2").arg(p.name).arg(value)}) : ParamSet();
+        // A D/R rate is that of the start values' channel, CH1.
+        const QString label = paramLabel(index) + (QString(p.label).startsWith(u"D/R RATE") ? " CH1" : "");
         for (const FileParams &read : reads) {
             QVERIFY(read.isParamFile);
             QCOMPARE(differences(read.params, expected), QString());
             QCOMPARE(read.faults.size(), fits ? 0 : 1);
             if (!fits) {
                 QCOMPARE(std::pair(read.faults[0].index, read.faults[0].value), std::pair(index, value));
-                QVERIFY(read.faults[0].message.startsWith(paramLabel(index) + QStringLiteral(": ")));
+                QVERIFY(read.faults[0].message.startsWith(label + QStringLiteral(": ")));
             }
         }
+        // As typed after set or quoted in an export: leading zeros and a
+        // sign, whatever number it is.
+        if (p.kind != ParamKind::Combo)
+            QCOMPARE(parseValueText(index, (value < 0 ? "-00" : "+00") + valueText(index, std::abs(value))), value);
     }
 
     // Frames as the transmitter sends them, written out by hand.
@@ -189,7 +195,7 @@ private Q_SLOTS:
             << QStringList{"spinBox_17=0", "spinBox_18=120"} << "SUB-TRIM CH1: 135 is outside -100\u2026100";
         QTest::newRow("a rate of a channel not shown")
             << QByteArray::fromHex("00 FE 0C A5 0A 14 1E 65 32 3C 46 50") << 0 << QStringList()
-            << "D/R RATE-UP: 101 is outside 0\u2026100";
+            << "D/R RATE-UP CH4: 101 is outside 0\u2026100";
         QTest::newRow("an item ELEVON MIX lacks")
             << QByteArray::fromHex("00 FE 0C A2 02 78 78 78 78 78 78 00") << 0 << QStringList()
             << "ELEVON MIX: item 2 is outside 0\u20261 (OFF, OPEN)";

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QProcess>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include <csignal>
@@ -138,7 +139,8 @@ private Q_SLOTS:
 
     // A settings file the editor cannot trust is neither read (a FIFO would
     // hang the start) nor written over; a value that does not parse or no
-    // longer applies (a port unplugged since) is its default.
+    // longer applies (a port unplugged since) is its default. What is
+    // written, the next start reads.
     void settingsFileLeftAlone_data()
     {
         QTest::addColumn<QByteArray>("content");  // empty: a FIFO
@@ -146,6 +148,8 @@ private Q_SLOTS:
         QTest::newRow("FIFO") << QByteArray() << true;
         QTest::newRow("over 64 KiB") << "[port]\ndtr=true\n" + QByteArray(64 * 1024, ';') << true;
         QTest::newRow("values that do not apply") << QByteArray("[port]\ndtr=maybe\nname=ttyGONE42\n") << false;
+        // QSettings would write it back three times as long.
+        QTest::newRow("text that grows when written") << "[other]\nk=" + QByteArray(60'000, '\x01') << false;
     }
     void settingsFileLeftAlone()
     {
@@ -170,6 +174,8 @@ private Q_SLOTS:
         }
         if (kept)
             QCOMPARE(QFileInfo(path).isFile() ? contentsOf(path) : QByteArray(), content);
+        else  // and the next start reads it
+            QCOMPARE_LE(QFileInfo(path).size(), 64 * 1024);
 #endif
     }
     void cleanup() { QFile::remove(std::exchange(m_fifo, QString())); }  // before init() reads it
@@ -226,6 +232,18 @@ private Q_SLOTS:
         QVERIFY(tabTo("spinBox_11"));
         key(Qt::Key_Up);
         QTRY_COMPARE(child<QLabel>(w, "secLabel")->text(), QStringLiteral("1 change not written"));
+
+        // The tab keys switch tabs from inside a box and leave every value as it is.
+        auto *tabs = child<QTabWidget>(w, "tabWidget_2");
+        const ParamSet values = ParamBinding(&w).read();
+        for (const QKeyCombination k : {Qt::CTRL | Qt::Key_PageDown, Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::Key_Tab,
+                                        Qt::CTRL | Qt::SHIFT | Qt::Key_Tab}) {
+            const int at = tabs->currentIndex();
+            QVERIFY(tabTo(at == 0 ? "spinBox_11" : "comboBox_2"));
+            key(k);
+            QCOMPARE(tabs->currentIndex(), 1 - at);
+        }
+        QCOMPARE(differences(ParamBinding(&w).read(), values), QString());
 
         // A shortcut clicks its button a moment later; each dialog is closed with Escape.
         const std::pair<QKeyCombination, const char *> dialogs[] = {{Qt::CTRL | Qt::Key_D, "DlgChanges"},

@@ -6,6 +6,7 @@
 #include "windowtest.h"
 
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -33,16 +34,34 @@ private Q_SLOTS:
     // Windows removes no folder that is a process's current one.
     void cleanup() { QDir::setCurrent(QDir::tempPath()); }
 
+    // A bare name under the text filter gets ".txt", so LOAD's text filter
+    // finds it; under "All files" it stays as typed.
+    void saveTakesValuesAtTheClick_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("named with .txt") << "start.txt" << 0 << "start.txt";
+        QTest::newRow("bare name, text files") << "glider" << 0 << "glider.txt";
+        QTest::newRow("bare name, all files") << "glider" << 1 << "glider";
+    }
     void saveTakesValuesAtTheClick()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
         MainWindow w;
         ModalScript script;
         script.then("QFileDialog", [&](QWidget *dialog) {
             child<QSpinBox>(w, "spinBox_9")->setValue(50);  // too late for this SAVE
-            chooseFile(path(QStringLiteral("start.txt")))(dialog);
+            for (int i = 0; i < filter; ++i)  // the user's way: selectNameFilter() tells the dialog nothing
+                QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+            chooseFile(path(typed))(dialog);
         });
         button(w, "pushButtonSave")->click();
-        QCOMPARE(contentsOf(path(QStringLiteral("start.txt"))), kStartFile);
+        QCOMPARE(contentsOf(path(written)), kStartFile);
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("saved to %1").arg(QDir::toNativeSeparators(path(written))));
     }
 
     void loadRefusesGarbage_data()
@@ -104,7 +123,7 @@ private Q_SLOTS:
         QSKIP("no FIFOs or file size limits here");
 #else
         QFETCH(bool, fifo);
-        const QString target = path(QStringLiteral("target"));
+        const QString target = path(QStringLiteral("target.txt"));
         const QByteArray old("the file saved before");
         QVERIFY(fifo ? mkfifo(qPrintable(target), 0600) == 0 : !writeFile(target, old).isEmpty());
         rlimit saved{};
@@ -129,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(!box.details.isEmpty());
         // The FIFO is never opened: that would wait for a writer forever.
         QCOMPARE(QFileInfo(target).isFile() ? contentsOf(target) : "FIFO", fifo ? "FIFO" : old);
-        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target"});
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"target.txt"});
 #endif
     }
 

@@ -9,6 +9,7 @@
 #ifdef J3K_HAVE_PTY
 #include "ptywire.h"
 #include <csignal>
+#include <fstream>
 #include <sys/stat.h>
 #endif
 
@@ -52,6 +53,7 @@ private Q_SLOTS:
                  QStringList({"SUB-TRIM CH3      0  ->  -20", "TX-ALARM (V)      11.1  ->  10.8",
                               "PROG.MIX1 MIX     INH  ->  OPEN"}));
         QCOMPARE(ctl({"diff", "a.json", "a.txt"}).status, 0);
+        QCOMPARE(ctl({"diff", "a.json", "b.txt", "--version"}).out, ctl({"--version"}).out);
     }
 
 #ifdef J3K_HAVE_PTY
@@ -119,6 +121,8 @@ private Q_SLOTS:
             << bare << "SIGTERM after S" << 128 + SIGTERM << "the write was completed" << QByteArray("OK<S><G>DIS");
         QTest::newRow("SIGINT in the backup's READ")
             << QStringList() << "SIGINT after RRR" << 128 + SIGINT << "stopped by signal" << QByteArray("OKRRRDIS");
+        QTest::newRow("stderr closed before the write")
+            << QStringList{"2>&-"} << "answers otherwise" << 2 << "" << QByteArray("OKRRRDIS");
     }
     void writeEndings()
     {
@@ -216,13 +220,21 @@ private Q_SLOTS:
                                          << QStringList{"broken.json", "line 4", "JSON"};
         QTest::newRow("file out of range")
             << QStringList{"diff", "good.txt", "range.txt"}
-            << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside -100…100", "range.txt: STK-MODE: 0 is outside 1…4"};
-        QTest::newRow("unknown key") << QStringList{"import", "unknown.json", "-o", "out.txt"}
-                                     << QStringList{"unknown.json", "\"sub_trim_ch9\"", "unknown key"};
+            << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside -100…100", "range.txt: STK-MODE: 0 is outside 1…4",
+                           "range.txt: D/R RATE-UP CH2: 101 is outside 0…100"};
+        QTest::newRow("export, every fault named")
+            << QStringList{"import", "faults.json", "-o", "out.txt"}
+            << QStringList{"faults.json: \"subtrim_ch8\": unknown key; did you mean sub_trim_ch8?",
+                           "faults.json: \"sub_trim_ch8\" missing",
+                           "faults.json: \"sub_trim_ch1\" is given twice, on lines 13 and 14",
+                           "faults.json: SUB-TRIM CH2: 135 is outside", "TX-ALARM takes one decimal (10.8 or 10.9)"};
         QTest::newRow("set out of range, in place") << QStringList{"set", "good.txt", "stk_mode=3", "d_r_mix=on"}
                                                     << QStringList{"good.txt", "d_r_mix=on", "OFF, OPEN"};
-        QTest::newRow("set, not a key") << QStringList{"set", "good.txt", "stk_mode=3", "trim=1"}
-                                        << QStringList{"good.txt", "\"trim\"", "unknown key"};
+        QTest::newRow("set, the file's D/R channel")
+            << QStringList{"set", "ch2.txt", "d_r_rate_down=101"} << QStringList{"D/R RATE-DOWN CH2: 101 is outside"};
+        QTest::newRow("set, a key no file holds")
+            << QStringList{"set", "good.txt", "stk_mode=3", "version=3"}
+            << QStringList{"good.txt: \"version\": VERSION is the transmitter's own"};
         QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
                                      << QStringList{"--timeout", "milliseconds"};
 #ifdef J3K_HAVE_PTY
@@ -234,6 +246,12 @@ private Q_SLOTS:
             << QStringList{"write", "--port", "SILENT", "lacks.json"} << QStringList{"lacks 2", "stk_mode, d_r_mix"};
         QTest::newRow("full disk") << QStringList{">full", "show", "good.txt"}
                                    << QStringList{"cannot write the output", "No space"};
+        QTest::newRow("stdout closed") << QStringList{">&-", "show", "good.txt"}
+                                       << QStringList{"j3kctl: output closed"};
+        // Opened by its bytes, and not written under another name.
+        QTest::newRow("name not UTF-8") << QStringList{"sh",
+                                                       "exec \"$0\" set \"$(printf 'n\\377.txt')\" sub_trim_ch1=5"}
+                                        << QStringList{"not UTF-8"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};
@@ -246,6 +264,7 @@ private Q_SLOTS:
         QFETCH(QStringList, words);
 #ifdef J3K_HAVE_PTY
         ::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600);  // opening it blocks
+        QVERIFY(std::ofstream(QFile::encodeName(m_dir.path()) + "/n\377.txt") << kStartFile.constData());
         PtyWire silent;
         args.replaceInStrings(QStringLiteral("SILENT"), silent.pty.slavePath());
         QSerialPort busy(silent.pty.slavePath());  // another program's port
@@ -257,8 +276,15 @@ private Q_SLOTS:
         put(QStringLiteral("good.txt"), kStartFile);
         put(QStringLiteral("junk.txt"), "S" + kStartFile);
         put(QStringLiteral("broken.json"), "{\n\"format\": \"j3k-parameters\",\n\"version\": 1,\n\"parameters\": {,}}");
-        put(QStringLiteral("range.txt"), QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0"));
-        put(QStringLiteral("unknown.json"), QByteArray(json).replace("sub_trim_ch8", "sub_trim_ch9"));
+        put(QStringLiteral("ch2.txt"), QByteArray(kStartFile).replace(135, 1, "1"));  // D/R CH2
+        put(QStringLiteral("range.txt"),                                              // and RATE-UP 101
+            QByteArray(kStartFile).replace(13, 2, "FF").replace(79, 1, "0").replace(135, 3, "175"));
+        put(QStringLiteral("faults.json"),
+            QByteArray(json)
+                .replace("sub_trim_ch8", "subtrim_ch8")
+                .replace("\"sub_trim_ch1\": 0,", "\"sub_trim_ch1\": 1,\n\"sub_trim_ch1\": 0,")
+                .replace("\"sub_trim_ch2\": 0", "\"sub_trim_ch2\": 135")
+                .replace("11.1", "10.85"));
         put(QStringLiteral("lacks.json"),
             QByteArray(json).replace("\"stk_mode\": 2,", "").replace("\"d_r_mix\": \"OFF\",", ""));
 
@@ -281,7 +307,10 @@ private:
     QProcess *m_running = nullptr;  // the j3kctl of ctl()
     // Runs j3kctl (or txsim, named first) in the scratch folder, the event
     // loop turning meanwhile so a transmitter in this process can answer.
-    Run ctl(const QStringList &args, const QString &dataHome = QStringLiteral("data"))
+    // Redirections as a shell has them, anywhere: ">full" sends stdout to a
+    // full disk, ">&-" and "2>&-" stdout or stderr to a pipe nobody reads.
+    // "sh" first runs a shell line, j3kctl as $0, for bytes no QString holds.
+    Run ctl(QStringList args, const QString &dataHome = QStringLiteral("data"))
     {
         QProcess p;
         p.setWorkingDirectory(m_dir.path());
@@ -289,14 +318,24 @@ private:
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(dataHome));  // the backups
         p.setProcessEnvironment(env);
         QSignalSpy done(&p, &QProcess::finished);
-        if (args.first() == u">full")
+        if (args.removeAll(QStringLiteral(">full")))
             p.setStandardOutputFile(QStringLiteral("/dev/full"));
+#ifdef J3K_HAVE_PTY
+        const int closed = args.removeAll(QStringLiteral(">&-")) ? 1 : args.removeAll(QStringLiteral("2>&-")) ? 2 : 0;
+        p.setChildProcessModifier([closed] {
+            int ends[2];
+            if (closed && ::pipe(ends) == 0 && ::close(ends[0]) == 0)
+                ::dup2(ends[1], closed);
+        });
+#endif
         m_running = &p;
-        const bool txsim = args.first() == u"txsim";
-        const QStringList program = txsim                 ? QStringList{besideTest(QStringLiteral("txsim"))}
-                                    : m_program.isEmpty() ? QStringList{besideTest(QStringLiteral("j3kctl"))}
-                                                          : m_program;
-        p.start(program.first(), program.mid(1) + args.mid(txsim || args.first() == u">full" ? 1 : 0));
+        const bool txsim = args.first() == u"txsim", shell = args.first() == u"sh";
+        QStringList program = txsim                 ? QStringList{besideTest(QStringLiteral("txsim"))}
+                              : m_program.isEmpty() ? QStringList{besideTest(QStringLiteral("j3kctl"))}
+                                                    : m_program;
+        if (shell)
+            program = QStringList{"/bin/sh", "-c", args.takeLast(), program.first()};
+        p.start(program.first(), program.mid(1) + args.mid(txsim || shell ? 1 : 0));
         if (!done.wait(20000))
             return {};
         // Windows' console programs end their lines with CR LF.

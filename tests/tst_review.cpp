@@ -9,6 +9,7 @@
 
 #include <QListView>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtConcurrent>
 
@@ -113,6 +114,9 @@ private Q_SLOTS:
         readAll(w);
         QCOMPARE(BackupStore().list().size(), 1);
         binding.write(applied(binding.read(), {"spinBox_11=12", "doubleSpinBox=100", "comboBox_7=2"}));
+        // A backup dated in the future, holding what the UPDATE below writes: listed, but no READ is compared with it.
+        QVERIFY(
+            !writeFile(BackupStore().folder() + "/2099-01-01_00-00-00.txt", paramFileBytes(binding.read())).isEmpty());
         const QStringList three{"spinBox_11", "doubleSpinBox", "comboBox_7"};
         QTRY_COMPARE(panel(w), QStringLiteral("3 changes not written"));
         QCOMPARE(marked(w, "changed"), three);
@@ -127,10 +131,12 @@ private Q_SLOTS:
                 const QTreeWidgetItem *row = table->topLevelItem(i);
                 rows << row->text(0) + u'|' + row->text(1) + u'|' + row->text(2);
             }
+            rows << dlg->findChild<QTreeWidget *>(QStringLiteral("backupList"))->topLevelItem(0)->text(0);
             static_cast<QDialog *>(dlg)->reject();
         });
         button(w, "pushButtonChanges")->click();
-        QCOMPARE(rows, (QStringList{"SUB-TRIM CH3|0|12", "TX-ALARM (V)|11.1|10.0", "PROG.MIX1 MIX|INH|OPEN"}));
+        QCOMPARE(rows, (QStringList{"SUB-TRIM CH3|0|12", "TX-ALARM (V)|11.1|10.0", "PROG.MIX1 MIX|INH|OPEN",
+                                    "2099-01-01 00:00:00, dated in the future"}));
         MessageSeen question;
         script.then("QMessageBox", press(QMessageBox::Cancel, &question));
         QVERIFY(!w.close());
@@ -149,7 +155,7 @@ private Q_SLOTS:
 
         readAll(w, QStringLiteral("same as the transmitter \u2013 UPDATE confirmed: every value written came back"));
         QCOMPARE(marked(w, "written") + marked(w, "changed"), QStringList());
-        QCOMPARE(BackupStore().list().size(), 2);
+        QCOMPARE(BackupStore().list().size(), 3);
         binding.write(applied(binding.read(), {"spinBox_11=13"}));  // the confirmation is past
         QTRY_COMPARE(panel(w), QStringLiteral("1 change not written"));
 
@@ -164,20 +170,20 @@ private Q_SLOTS:
         readAll(w, QStringLiteral("same as the transmitter \u2013 UPDATE did not take every value"));
         QTRY_VERIFY(script.done());
         QCOMPARE(notTaken.text, QStringLiteral("UPDATE did not take:\nSUB-TRIM CH3: sent 7, the transmitter has 12"));
-        QCOMPARE(BackupStore().list().size(), 2);
+        QCOMPARE(BackupStore().list().size(), 3);
 
         // The open dialog counts against the values a loaded backup brings.
         QStringList counts;
         script.then("DlgChanges", [&counts](QWidget *dlg) {
             auto *list = dlg->findChild<QTreeWidget *>(QStringLiteral("backupList"));
-            list->setCurrentItem(list->topLevelItem(1));
+            list->setCurrentItem(list->topLevelItem(2));
             click("loadBackupButton")(dlg);
             for (int i = 0; i < list->topLevelItemCount(); ++i)
                 counts << list->topLevelItem(i)->text(1);
             reject(dlg);
         });
         button(w, "pushButtonChanges")->click();
-        QCOMPARE(counts, (QStringList{"3 parameters", "0 parameters"}));
+        QCOMPARE(counts, (QStringList{"3 parameters", "3 parameters", "0 parameters"}));
     }
 
     // Each step undone and redone with the keys, the focus in a spin box;
@@ -233,6 +239,7 @@ private Q_SLOTS:
             QCOMPARE(differences(binding.read(), states[state]), QString());
             QTRY_COMPARE(panel(w), words);
         }
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("redone: Put back the transmitter's values"));
 
         QStringList steps;
         script.then("DlgChanges", [&steps](QWidget *dlg) {

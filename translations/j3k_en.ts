@@ -130,7 +130,12 @@
         <translation>%1 parameters</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
+        <source>%1, dated in the future</source>
+        <translation>%1, dated in the future</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Compare with a parameter file</source>
         <translation>Compare with a parameter file</translation>
     </message>
@@ -201,8 +206,8 @@
     </message>
     <message>
         <location line="+0"/>
-        <source>所有文件 (*.*);;文本文件 (*.txt *.dat)</source>
-        <translation>All files (*.*);;Text files (*.txt *.dat)</translation>
+        <source>所有文件 (*);;文本文件 (*.txt *.dat)</source>
+        <translation>All files (*);;Text files (*.txt *.dat)</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -556,7 +561,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+138"/>
+        <location filename="../src/app/mainwindow.cpp" line="+147"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -886,8 +891,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+31"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location line="+40"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+135"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>Error</translation>
@@ -900,8 +905,14 @@
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-35"/>
+        <location line="-39"/>
+        <location filename="../src/app/mainwindow.cpp" line="-16"/>
+        <source>文本文件 (*.txt *.dat);;所有文件 (*)</source>
+        <translation>Text files (*.txt *.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../src/app/mainwindow.cpp" line="-28"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
@@ -912,29 +923,28 @@
         <translation>The file holds values outside their ranges; nothing was loaded.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+23"/>
+        <location filename="../src/app/mainwindow.cpp" line="+24"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="-14"/>
-        <location filename="../src/app/mainwindow.cpp" line="+1"/>
-        <source>文本文件 (*.txt *.dat);;所有文件 (*.*)</source>
-        <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
-    </message>
-    <message>
-        <location filename="../src/app/mainwindow.cpp" line="-38"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
+        <location line="-38"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+54"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
+        <source>saved to %1</source>
+        <translation>saved to %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1 open %2 %3 %4 | </translation>
     </message>
@@ -949,7 +959,7 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="-98"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-115"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>Read the transmitter&apos;s settings (%1)</translation>
     </message>
@@ -974,7 +984,7 @@
         <translation>What an UPDATE would change; compare with a file or a backup (%1)</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+118"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
@@ -1078,12 +1088,22 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-110"/>
         <source>Unwritten values could not be kept: %1</source>
         <translation>Unwritten values could not be kept: %1</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+10"/>
+        <source>undone: %1</source>
+        <translation>undone: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>redone: %1</source>
+        <translation>redone: %1</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1178,6 +1198,11 @@
         <location line="+4"/>
         <source>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</source>
         <translation>The file is %1 bytes long; a parameter file is 162 bytes, and no file over %2 bytes is read.</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Its name is not UTF-8; files are written under UTF-8 names only.</source>
+        <translation>Its name is not UTF-8; files are written under UTF-8 names only.</translation>
     </message>
 </context>
 <context>
@@ -1311,7 +1336,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+133"/>
+        <location filename="../src/core/backups.cpp" line="+135"/>
         <source>cannot make the folder %1: %2</source>
         <translation>cannot make the folder %1: %2</translation>
     </message>
@@ -1321,7 +1346,7 @@
         <translation>cannot list %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
     </message>
@@ -1329,7 +1354,7 @@
 <context>
     <name>j3k::RangeCheck</name>
     <message>
-        <location filename="../src/core/rangecheck.cpp" line="+16"/>
+        <location filename="../src/core/rangecheck.cpp" line="+28"/>
         <source>%1: item %2 is outside %3…%4 (%5)</source>
         <translation>%1: item %2 is outside %3…%4 (%5)</translation>
     </message>
@@ -1373,7 +1398,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+21"/>
+        <location filename="../src/app/main.cpp" line="+42"/>
         <source>Parameter editor for J3K and J3LM transmitters</source>
         <translation>Parameter editor for J3K and J3LM transmitters</translation>
     </message>

@@ -178,8 +178,10 @@ void DlgChanges::showBackups()
         }
         // Digits only, as in the file's name: no month name in the system's
         // language when the editor speaks another.
-        auto *item = new QTreeWidgetItem(
-            m_backups, {when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : stem, differs});
+        QString shown = when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : stem;
+        if (when.isValid() && j3k::BackupStore::datedInFuture(when))
+            shown = tr("%1, dated in the future").arg(shown);
+        auto *item = new QTreeWidgetItem(m_backups, {shown, differs});
         item->setData(0, Qt::UserRole, path);
         item->setToolTip(0, QDir::toNativeSeparators(path));
     }
@@ -189,7 +191,7 @@ void DlgChanges::showBackups()
 void DlgChanges::compareWithFile()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Compare with a parameter file"), QStringLiteral("./"),
-                                                      MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
+                                                      MainWindow::tr("文本文件 (*.txt *.dat);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     const j3k::SmallFileRead file = j3k::readSmallFile(path);

@@ -56,7 +56,7 @@ void DlgLoad::on_checkBox_clicked()
 void DlgLoad::on_toolButton_clicked()
 {
     const QString chosen
-        = QFileDialog::getOpenFileName(this, tr("打开文件"), m_folder, tr("所有文件 (*.*);;文本文件 (*.txt *.dat)"));
+        = QFileDialog::getOpenFileName(this, tr("打开文件"), m_folder, tr("所有文件 (*);;文本文件 (*.txt *.dat)"));
     if (chosen.isEmpty())
         return;  // cancelled: the file chosen before still stands
     readFile(chosen);

@@ -7,11 +7,32 @@
 #include <QCommandLineParser>
 #include <QLocale>
 
+#include <memory>
+
+namespace {
+
+// Whether the command line asks for --help or --version. They need no
+// display, and QApplication ends the program where there is none (a
+// terminal over SSH, a package's build making the manual page). --help-all
+// still takes one: only a QApplication lists the window's Qt options.
+bool answersOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
+        for (const char *option : {"-h", "-?", "--help", "-v", "--version"}) {
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app(answersOnly(argc, argv) ? new QCoreApplication(argc, argv)
+                                                                        : new QApplication(argc, argv));
     j3k::setApplicationNames();
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
     // The system's language already for --help; --lang may change it below.
     Language language = languageFor(QLocale::system());
@@ -26,7 +47,7 @@ int main(int argc, char *argv[])
                                                                       "(default: from the system locale)."),
                                   QStringLiteral("language"));
     parser.addOption(lang);
-    parser.process(app);
+    parser.process(*app);  // the answers end the program here
 
     if (parser.isSet(lang)) {
         const QString chosen = parser.value(lang);
@@ -40,5 +61,5 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

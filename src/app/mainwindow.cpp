@@ -16,13 +16,22 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+
+namespace {
+
+// How long a note of what a command did stays in the status line.
+constexpr int kNoteMs = 10000;
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -205,11 +214,20 @@ void MainWindow::save()
 bool MainWindow::saveAs(const j3k::ParamSet &params)
 {
     const QByteArray contents = j3k::paramFileBytes(params);
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("保存数据"), m_fileFolder,
-                                                          tr("文本文件 (*.txt *.dat);;所有文件 (*.*)"));
-    qCDebug(lcFiles) << fileName;
-    if (fileName.isEmpty())
+    // "All files" is "*": "*.*" would hide every name without a dot.
+    QFileDialog dialog(this, tr("保存数据"), m_fileFolder, tr("文本文件 (*.txt *.dat);;所有文件 (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A bare name under the text filter is a parameter file: it gets ".txt",
+    // so LOAD's text filter finds it again.
+    const QString textFilter = dialog.nameFilters().constFirst();
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, textFilter](const QString &filter) {
+        dialog.setDefaultSuffix(filter == textFilter ? QStringLiteral("txt") : QString());
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    qCDebug(lcFiles) << fileName;
     m_fileFolder = QFileInfo(fileName).absolutePath();
     const QString failure = j3k::replaceSmallFile(fileName, contents);
     if (!failure.isEmpty()) {
@@ -217,6 +235,7 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
         return false;
     }
     m_document->saved(params);
+    statusBar()->showMessage(tr("saved to %1").arg(QDir::toNativeSeparators(fileName)), kNoteMs);
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QSerialPortInfo>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -92,7 +93,24 @@ void MainWindow::setUpShortcuts()
     std::vector<QAbstractButton *> buttons;
     for (const Command &c : commands(*ui, m_changesButton))
         buttons.push_back(c.button);
-    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), {m_undo, m_redo}));
+    // The usual keys for the next and previous tab, wherever the focus is:
+    // a combo box or spin box would otherwise take Ctrl+PgUp as a step of
+    // its value, and Ctrl+Tab as a move of the focus.
+    const auto tabKeys = [this](int step, QList<QKeySequence> keys) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, step] {
+            QTabWidget *tabs = ui->tabWidget_2;
+            tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+        });
+        addAction(action);
+        return action;
+    };
+    QAction *next = tabKeys(1, {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    QAction *previous
+        = tabKeys(-1, {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), {m_undo, m_redo, next, previous}));
     retranslateShortcuts();
 }
 

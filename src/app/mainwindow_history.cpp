@@ -28,11 +28,23 @@ void MainWindow::setUpHistory()
     m_undo = new QAction(this);
     m_undo->setObjectName(QStringLiteral("undoAction"));
     m_undo->setShortcut(QKeySequence::Undo);
-    connect(m_undo, &QAction::triggered, m_document, &ParamDocument::undo);
+    connect(m_undo, &QAction::triggered, this, [this] {
+        const QString step = m_document->history().stack()->undoText();
+        if (m_document->canUndo()) {
+            m_document->undo();
+            statusBar()->showMessage(tr("undone: %1").arg(step), 5000);
+        }
+    });
     m_redo = new QAction(this);
     m_redo->setObjectName(QStringLiteral("redoAction"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(m_redo, &QAction::triggered, m_document, &ParamDocument::redo);
+    connect(m_redo, &QAction::triggered, this, [this] {
+        const QString step = m_document->history().stack()->redoText();
+        if (m_document->canRedo()) {
+            m_document->redo();
+            statusBar()->showMessage(tr("redone: %1").arg(step), 5000);
+        }
+    });
     addActions({m_undo, m_redo});
     // Undo waits while a READ or UPDATE's pause is under way.
     const QUndoStack *stack = m_document->history().stack();

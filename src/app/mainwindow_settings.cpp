@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -37,9 +38,26 @@ QString settingsFile()
 #endif
 }
 
-// Settings are a few hundred bytes. QSettings would read a FIFO until a
-// writer came (forever, before the window shows), a huge file whole, and
-// write either back over on closing: such a file is left alone.
+// Settings are a few hundred bytes; no more than this is read of them.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
+
+// How long the file QSettings would write of `settings` is, measured on a
+// copy; 0 where the settings are no file.
+qint64 writtenSize(const QSettings &settings)
+{
+    const QTemporaryDir dir;
+    if (settingsFile().isEmpty() || !dir.isValid())
+        return 0;
+    QSettings copy(dir.filePath(QStringLiteral("copy.conf")), QSettings::IniFormat);
+    for (const QString &key : settings.allKeys())
+        copy.setValue(key, settings.value(key));
+    copy.sync();
+    return QFileInfo(copy.fileName()).size();
+}
+
+// QSettings would read a FIFO until a writer came (forever, before the
+// window shows), a huge file whole, and write either back over on closing:
+// such a file is left alone.
 bool settingsFileUsable()
 {
     const QString path = settingsFile();
@@ -50,10 +68,9 @@ bool settingsFileUsable()
         qCWarning(lcFiles) << "settings not read, and not written on closing:" << path << "is not a regular file";
         return false;
     }
-    constexpr qint64 maxBytes = 64 * 1024;
-    if (info.size() > maxBytes) {
+    if (info.size() > kMaxSettingsBytes) {
         qCWarning(lcFiles) << "settings not read, and not written on closing:" << path << "is" << info.size()
-                           << "bytes long, over" << maxBytes;
+                           << "bytes long, over" << kMaxSettingsBytes;
         return false;
     }
     return true;
@@ -103,10 +120,23 @@ void MainWindow::saveSettings()
     if (!m_settingsUsable)
         return;
     QSettings settings;
-    for (const auto &[key, box] : lineBoxes(*ui))
-        settings.setValue(QLatin1String(key), box->currentText());
-    settings.setValue(QStringLiteral("port/dtr"), ui->checkBoxDTR->isChecked());
-    settings.setValue(QStringLiteral("port/rts"), ui->checkBoxRTS->isChecked());
-    settings.setValue(QStringLiteral("window/position"), pos());
-    settings.setValue(QStringLiteral("folders/files"), m_fileFolder);
+    const auto keepOwn = [&] {
+        for (const auto &[key, box] : lineBoxes(*ui))
+            settings.setValue(QLatin1String(key), box->currentText());
+        settings.setValue(QStringLiteral("port/dtr"), ui->checkBoxDTR->isChecked());
+        settings.setValue(QStringLiteral("port/rts"), ui->checkBoxRTS->isChecked());
+        settings.setValue(QStringLiteral("window/position"), pos());
+        settings.setValue(QStringLiteral("folders/files"), m_fileFolder);
+    };
+    keepOwn();
+    // QSettings writes back every key it read, escaped its own way: 60 KB of
+    // escaped text from elsewhere came back as over 100 KB, which no later
+    // start would read, and the port and folders were never remembered again.
+    if (const qint64 size = writtenSize(settings); size > kMaxSettingsBytes) {
+        qCWarning(lcFiles) << "settings: only the editor's own keys written to" << settings.fileName()
+                           << "(with the rest the file would be" << size << "bytes long, over the" << kMaxSettingsBytes
+                           << "read)";
+        settings.clear();
+        keepOwn();
+    }
 }

@@ -11,6 +11,7 @@ void setApplicationNames()
     const QString name = QStringLiteral("j3k-editor");
     QCoreApplication::setOrganizationName(name);
     QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(J3K_VERSION));
 }
 
 QString dataFolder()

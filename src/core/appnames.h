@@ -7,7 +7,8 @@ namespace j3k {
 
 // Names the application for QSettings and QStandardPaths: the settings in
 // j3k-editor/j3k-editor.conf, the backups in the editor's data folder. The
-// editor and j3kctl both call it, so both find the same backups.
+// editor and j3kctl both call it, so both find the same backups. Also sets
+// the version --version shows.
 void setApplicationNames();
 
 // Where the editor keeps its data (backups, recovery files):

@@ -116,6 +116,8 @@ std::optional<std::pair<QDateTime, int>> BackupStore::backupTime(const QString &
     return std::pair{time, m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()};
 }
 
+bool BackupStore::datedInFuture(const QDateTime &time, const QDateTime &now) { return time > now.addDays(1); }
+
 QStringList BackupStore::list() const
 {
     QStringList paths;
@@ -137,7 +139,9 @@ BackupStore::Result BackupStore::add(const ParamSet &params, const QDateTime &wh
     if (!listError.isEmpty())
         return failed(QCoreApplication::translate("j3k::BackupStore", "cannot list %1: %2"), m_folder, listError);
     // VERSION is in no file: only what a file holds can make a difference.
-    if (!existing.isEmpty() && readBackup(existing.first().path, params) == params)
+    const auto newest = std::find_if(existing.begin(), existing.end(),
+                                     [&when](const Backup &b) { return !datedInFuture(b.time, when); });
+    if (newest != existing.end() && readBackup(newest->path, params) == params)
         return {};
 
     const QString stem = QDir(m_folder).filePath(when.toString(kTimeFormat));

@@ -41,7 +41,8 @@ public:
     };
 
     // Writes `params` as a new backup named for `when` unless the newest one
-    // holds the same values (VERSION, which no file carries, aside). A name
+    // not dated in the future of `when` holds the same values (VERSION,
+    // which no file carries, aside). A name
     // taken already, by another writer in the same second, gets the next
     // free "-2", "-3"... Then removes the oldest backups beyond the number to
     // keep, by the times in their names, but never the one just written,
@@ -56,6 +57,12 @@ public:
     // Whether `fileName` (without folder) is named as a backup, and its
     // place in time order: the time in the name, then the clash number.
     static std::optional<std::pair<QDateTime, int>> backupTime(const QString &fileName);
+
+    // Whether a backup's time is more than a day after `now`: written by a
+    // clock that was wrong, or named by hand. Such a backup is listed, but
+    // never taken as the newest, the one every READ would be compared with
+    // until that day came.
+    static bool datedInFuture(const QDateTime &time, const QDateTime &now = QDateTime::currentDateTime());
 
 private:
     QString m_folder;

@@ -138,12 +138,14 @@ RawValues frameValues(int f, const char *frame)
 {
     const auto byteAt = [frame](std::size_t k) { return int(uchar(frame[4 + k])); };
     RawValues values;
+    values.reserve(8);  // a stream of frames makes thousands of these a second
     for (std::size_t k = 0; k < 8; ++k) {
         const Xform x = kFrames[std::size_t(f)].data[k].xform;
         if (x == Xform::Unused)
             continue;
         const int value = x == Xform::Version ? byteAt(k) * 256 + byteAt(k + 1) : byteAt(k) - bias(x);
-        values.append({paramIndexes()[std::size_t(f)][k], value});
+        const bool rate = x == Xform::DrUp || x == Xform::DrDown;
+        values.append({paramIndexes()[std::size_t(f)][k], value, rate ? int(k % 4) : -1});
     }
     return values;
 }
@@ -156,6 +158,7 @@ void applyFrame(int f, const RawValues &values, ParamSet &params, QList<int> &se
     const bool rates = kFrames[std::size_t(f)].data[0].xform == Xform::DrUp;
     const int drChannel = params.value(drChannelIndex);
     RawValues shown;
+    shown.reserve(values.size());
     for (qsizetype k = 0; k < values.size(); ++k) {
         if (!rates || int(k % 4) == drChannel)
             shown.append(values[k]);

@@ -21,13 +21,17 @@ namespace j3k {
 // transmitter reports (in its READ answer) and nothing can write.
 ParamMask fileParams();
 
+// Why `key` names no parameter a file carries, for a message that starts
+// with it, naming the nearest key where one is near; empty when it names one.
+QString refusedKey(const QString &key);
+
 // The export of `params`, in the window's order rather than sorted, so
 // neighbouring settings stay neighbours in a diff.
 QByteArray paramsToJson(const ParamSet &params, const ParamMask &which = fileParams());
 
 struct JsonParams {
     ParamSet params;           // start values for every key not given
-    QStringList missing;       // keys of fileParams() the text did not give
+    QStringList missing;       // keys of fileParams() the text did not give, refused or not
     QString error;             // why the text was refused; names the line or the keys, one line each
     QList<RangeFault> faults;  // values outside their parameters' ranges; any refuses the text
     bool ok() const { return error.isEmpty() && faults.isEmpty(); }
@@ -38,9 +42,9 @@ struct JsonParams {
 bool looksLikeJson(const QByteArray &bytes);
 
 // An export read back, a UTF-8 byte-order mark allowed before it. Every key
-// must be one of fileParams() and every value one the parameter can hold
-// exactly (no clamping, no rounding); any that is not refuses the whole
-// text, and every such value is named.
+// must be one of fileParams(), given once, and every value one the
+// parameter can hold exactly (no clamping, no rounding); any that is not
+// refuses the whole text, and every such key and value is named.
 JsonParams paramsFromJson(const QByteArray &json);
 
 }  // namespace j3k

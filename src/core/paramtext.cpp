@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paramtext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -19,6 +20,28 @@ const QHash<QString, int> &indexByKey()
         return h;
     }();
     return byKey;
+}
+
+// A decimal number as people type it: a sign (+ or -), leading zeros, and
+// decimals after a point.
+struct Number {
+    int sign;
+    qint64 whole;
+    int tenth;   // the first decimal
+    bool finer;  // a decimal after the first that is not 0
+    qint64 tenths() const { return sign * (whole * 10 + tenth); }
+};
+
+std::optional<Number> number(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([+-]?)([0-9]+)(?:\\.([0-9])([0-9]*))?$"));
+    static const QRegularExpression notZero(QStringLiteral("[1-9]"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    bool ok = false;
+    const qint64 whole = m.captured(2).toLongLong(&ok);  // base 10: a leading zero makes no octal
+    if (!m.hasMatch() || !ok || whole > 99'999'999)
+        return std::nullopt;
+    return Number{m.captured(1) == u"-" ? -1 : 1, whole, m.captured(3).toInt(), m.captured(4).contains(notZero)};
 }
 
 }  // namespace
@@ -61,30 +84,30 @@ QString valueText(int index, int value)
 
 std::optional<int> parseValueText(int index, QStringView text)
 {
-    const ParamInfo &p = info(index);
     const QString t = text.trimmed().toString();
-    int value = 0;
-    bool ok = false;
-    switch (p.kind) {
-    case ParamKind::Combo:
-        value = int(paramItems(index).indexOf(t.toUpper()));
-        ok = value >= 0;
-        break;
-    case ParamKind::Alarm: {
-        // Tenths only: "11.15" names no value the transmitter can hold.
-        static const QRegularExpression tenths(QStringLiteral("^(-?)(\\d{1,3})(?:\\.(\\d))?$"));
-        const QRegularExpressionMatch m = tenths.match(t);
-        ok = m.hasMatch();
-        value = (m.captured(2).toInt() * 10 + m.captured(3).toInt()) * (m.captured(1).isEmpty() ? 1 : -1);
-        break;
+    const ParamKind kind = info(index).kind;
+    if (kind == ParamKind::Combo) {
+        const int item = int(paramItems(index).indexOf(t.toUpper()));
+        return item >= 0 ? std::optional<int>(item) : std::nullopt;
     }
-    case ParamKind::Spin:
-        value = t.toInt(&ok);
-        break;
-    }
-    if (!ok)
+    // "11.15" names no value the transmitter can hold, and a spin box holds
+    // no tenths; zeros after them change nothing.
+    const std::optional<Number> n = number(t);
+    if (!n || n->finer || (kind == ParamKind::Spin && n->tenth != 0))
         return std::nullopt;
-    return value;
+    return int(kind == ParamKind::Alarm ? n->tenths() : n->sign * n->whole);
+}
+
+QString refusedValueText(int index, QStringView text)
+{
+    const std::optional<Number> n = number(text.trimmed().toString());
+    if (info(index).kind == ParamKind::Alarm && n && n->finer) {
+        const int below = int(n->tenths()), beside = below + n->sign;
+        return QCoreApplication::translate("j3k::ParamText", "%1 takes one decimal (%2 or %3)")
+            .arg(QLatin1String(info(index).label), valueText(index, std::min(below, beside)),
+                 valueText(index, std::max(below, beside)));
+    }
+    return QCoreApplication::translate("j3k::ParamText", "expected %1").arg(allowedValues(index));
 }
 
 QString allowedValues(int index)

@@ -32,9 +32,14 @@ QString valueText(int index, int value);
 
 // What valueText() gives, read back: nothing unless the text names a value
 // of the parameter's kind exactly (a whole number, volts in tenths, one of
-// the item texts in any case; no rounding). The range is left to
+// the item texts in any case; no rounding). Numbers may have a sign, + or -,
+// and leading zeros, whichever parameter they are for. The range is left to
 // checkRanges(), so a value too large is named as such.
 std::optional<int> parseValueText(int index, QStringView text);
+
+// Why parseValueText() refuses `text`, for a message: "expected -100..100",
+// or for volts between two tenths "TX-ALARM takes one decimal (10.8 or 10.9)".
+QString refusedValueText(int index, QStringView text);
 
 // The values a parameter accepts, for messages: "-100..100", "0.0..23.9",
 // "OFF, OPEN".

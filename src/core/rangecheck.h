@@ -16,8 +16,9 @@ namespace j3k {
 
 // One parameter's value as it was found, before anything clamped it.
 struct RawValue {
-    int index;  // into paramTable()
-    int value;  // a spin box's value, the alarm in tenths, a combo box's item number
+    int index;         // into paramTable()
+    int value;         // a spin box's value, the alarm in tenths, a combo box's item number
+    int channel = -1;  // a D/R rate's channel (0 is CH1) where the source names it, as a frame does
 };
 using RawValues = QList<RawValue>;
 
@@ -32,7 +33,9 @@ struct RangeFault {
 // does not have. One fault per value, in the order given; empty when all are
 // acceptable. `values` may be a whole set or any part of one (the group a
 // frame carries), so every source of values shares this one decision.
-QList<RangeFault> checkRanges(const RawValues &values);
+// A D/R rate's message names its channel: the one the rate came with, else
+// the D/R CH among `values`, else that of `base`, the set they are laid over.
+QList<RangeFault> checkRanges(const RawValues &values, const ParamSet &base = ParamSet());
 
 // The faults' messages, one per line, for a message box or stderr.
 QStringList faultMessages(const QList<RangeFault> &faults);

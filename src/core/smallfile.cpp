@@ -30,6 +30,42 @@ QString tooLarge(qint64 size, qint64 maxBytes)
 
 }  // namespace
 
+QString fromLocalBytes(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        // The shortest piece from here that is UTF-8 and comes back as it
+        // was; a byte that starts none stands alone.
+        qsizetype n = 1;
+        while (n <= 4 && i + n <= bytes.size() && !bytes.sliced(i, n).isValidUtf8())
+            ++n;
+        if (n > 4 || i + n > bytes.size()) {
+            text += QChar(0xDC00 + uchar(bytes[i]));
+            n = 1;
+        } else {
+            text += QString::fromUtf8(bytes.sliced(i, n));
+        }
+        i += n;
+    }
+    return text;
+}
+
+QByteArray toLocalBytes(QStringView text)
+{
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && text[i - 1].isHighSurrogate())) {
+            bytes += text.sliced(from, i - from).toUtf8() + char(c - 0xDC00);
+            from = i + 1;
+        }
+    }
+    return bytes + text.sliced(from).toUtf8();
+}
+
 SmallFileRead readSmallFile(const QString &path, qint64 maxBytes)
 {
     QFile file;
@@ -37,7 +73,7 @@ SmallFileRead readSmallFile(const QString &path, qint64 maxBytes)
     // Without O_NONBLOCK, opening a FIFO that has no writer waits forever.
     // The type is then taken from what was opened, not from a name that
     // could have changed in between.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(toLocalBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {{}, qt_error_string(errno)};
     struct stat st = {};
@@ -76,6 +112,12 @@ QString replaceSmallFile(const QString &path, const QByteArray &bytes)
 {
     // Saving over a device node, a FIFO or a folder would replace it with a
     // regular file (or write into a device); only a file may be replaced.
+#ifdef Q_OS_UNIX
+    // Qt names files in UTF-8 only, and would write to another name.
+    if (toLocalBytes(path) != QFile::encodeName(path))
+        return QCoreApplication::translate("SmallFile",
+                                           "Its name is not UTF-8; files are written under UTF-8 names only.");
+#endif
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return notRegular();

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // Parameter files are tiny, but the user may point LOAD and SAVE at anything:
 // a FIFO, a device, a huge or endless file. These two never block, never read
@@ -20,14 +22,20 @@ struct SmallFileRead {
     bool ok() const { return error.isEmpty(); }
 };
 
+// Names as Unix gives them, bytes, and back, so that a name that is not
+// UTF-8 still names its file: each byte that is no part of UTF-8 stands as
+// a character of its own, U+DC80 + the byte, which no UTF-8 text holds.
+QString fromLocalBytes(QByteArrayView bytes);
+QByteArray toLocalBytes(QStringView text);
+
 // Reads `path` whole if it is a regular file of at most `maxBytes`. Anything
 // else (a FIFO, a device, a folder, a larger file) is refused without being
 // read, and without waiting for a writer to appear.
 SmallFileRead readSmallFile(const QString &path, qint64 maxBytes = MaxLoadBytes);
 
-// Puts `bytes` at `path`, which must be a regular file or not exist yet.
-// Empty when every byte is on disk; otherwise why not, and whatever was at
-// `path` is as it was.
+// Puts `bytes` at `path`, which must be a regular file or not exist yet,
+// named in UTF-8. Empty when every byte is on disk; otherwise why not, and
+// whatever was at `path` is as it was.
 QString replaceSmallFile(const QString &path, const QByteArray &bytes);
 
 }  // namespace j3k

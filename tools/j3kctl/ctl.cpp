@@ -48,7 +48,7 @@ int labelWidth()
 
 namespace {
 
-QString failedOutput;  // why the last failed write failed
+QString failedOutput;  // what became of the last write that failed
 
 // Flushed at once: a full disk or a closed pipe shows here, not at exit.
 void put(FILE *stream, const QString &text)
@@ -56,7 +56,9 @@ void put(FILE *stream, const QString &text)
     const QByteArray bytes = text.toLocal8Bit();
     if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) != std::size_t(bytes.size())
         || std::fflush(stream) != 0)
-        failedOutput = QString::fromLocal8Bit(std::strerror(errno));
+        failedOutput = errno == EPIPE
+                           ? tr("output closed")
+                           : tr("cannot write the output: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 }  // namespace
@@ -107,9 +109,12 @@ Loaded load(const QString &path, Accept accept, Missing missing)
     }
     const j3k::JsonParams fromJson = j3k::paramsFromJson(file.bytes);
     if (!fromJson.ok()) {
+        // Keys left out too, so one run names all there is to mend.
         QStringList lines = j3k::faultMessages(fromJson.faults);
         if (!fromJson.error.isEmpty())
             lines = fromJson.error.split(u'\n') + lines;
+        for (const QString &key : fromJson.missing)
+            lines << tr("\"%1\" missing").arg(key);
         return refused(lines);
     }
     if (missing == Missing::Refuse && !fromJson.missing.isEmpty()) {

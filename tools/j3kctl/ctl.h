@@ -41,8 +41,9 @@ extern const Command readCommand, writeCommand;
 void print(const QString &text);  // stdout, a line end added
 void note(const QString &text);   // stderr, after "j3kctl: "
 int fail(const QString &text);    // note(), then Failed
-// Why a print() or note() could not write everything, or empty: a result
-// that did not reach its reader is a failure.
+// What became of output a print() or note() could not write, for the user
+// ("output closed"), or empty: a result that did not reach its reader is a
+// failure.
 QString outputError();
 
 // Parameters from a file, or why there are none; the file's name starts

@@ -53,17 +53,18 @@ int set(const QCommandLineParser &parser)
     for (const QString &assignment : args.mid(1)) {
         const qsizetype eq = assignment.indexOf(u'=');
         const QString key = assignment.left(eq);
-        const int index = j3k::paramIndexOfKey(key);
         if (eq < 0)
             return fail(tr("%1: \"%2\": expected KEY=VALUE").arg(file, assignment));
-        if (index < 0 || !j3k::fileParams().test(std::size_t(index)))
-            return fail(tr("%1: \"%2\": unknown key; expected a key j3kctl show --json lists").arg(file, key));
-        const std::optional<int> value = j3k::parseValueText(index, QStringView(assignment).sliced(eq + 1));
+        if (const QString refused = j3k::refusedKey(key); !refused.isEmpty())
+            return fail(tr("%1: %2").arg(file, refused));
+        const int index = j3k::paramIndexOfKey(key);
+        const QStringView text = QStringView(assignment).sliced(eq + 1);
+        const std::optional<int> value = j3k::parseValueText(index, text);
         if (!value)
-            return fail(tr("%1: \"%2\": expected %3").arg(file, assignment, j3k::allowedValues(index)));
+            return fail(tr("%1: \"%2\": %3").arg(file, assignment, j3k::refusedValueText(index, text)));
         values.append({index, *value});
     }
-    if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values); !faults.isEmpty())
+    if (const QList<j3k::RangeFault> faults = j3k::checkRanges(values, in.params); !faults.isEmpty())
         return fail(j3k::faultMessages(faults).join(u'\n'));
     j3k::applyRawValues(values, in.params);
     const QString error = save(parser.isSet(QStringLiteral("o")) ? parser.value(QStringLiteral("o")) : file, in.params);

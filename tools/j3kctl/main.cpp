@@ -3,11 +3,14 @@
 #include "ctl.h"
 
 #include "appnames.h"
+#include "smallfile.h"
 
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <array>
+#include <csignal>
 
 namespace {
 
@@ -44,21 +47,47 @@ QString commandHelp(const Command &command, const QCommandLineParser &parser)
            + qtHelp.sliced(qtHelp.indexOf(u'\n') + 1).trimmed();
 }
 
+// The arguments as given. Qt would turn bytes of a file's name that are no
+// UTF-8 into U+FFFD, and so name a file that is not there.
+QStringList arguments(int argc, char *argv[])
+{
+#ifdef Q_OS_UNIX
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << j3k::fromLocalBytes(argv[i]);
+    return args;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return QCoreApplication::arguments();
+#endif
+}
+
+int printVersion()
+{
+    print(QStringLiteral("j3kctl %1").arg(QCoreApplication::applicationVersion()));
+    return Same;
+}
+
 }  // namespace
 
 int run(int argc, char *argv[]);
 
 // A result that never reached stdout (a full disk, a closed pipe) is no
-// result: such a run fails, unless it failed worse already.
+// result: the run says so and fails, unless it failed worse already.
 int main(int argc, char *argv[])
 {
+#ifdef SIGPIPE
+    // A reader that went away (j3kctl read | head -1) must not end the
+    // program before the transmitter hears DIS; the write fails instead.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     const int status = run(argc, argv);
     const QString error = outputError();
-    if (!error.isEmpty() && status < Failed) {
-        note(tr("cannot write the output: %1").arg(error));
-        return Failed;
-    }
-    return status;
+    if (error.isEmpty())
+        return status;
+    note(error);
+    return std::max<int>(status, Failed);
 }
 
 int run(int argc, char *argv[])
@@ -66,7 +95,7 @@ int run(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     j3k::setApplicationNames();  // backups go where the editor keeps its own
 
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = arguments(argc, argv);
     const QString name = args.value(1);
     const Command *command = findCommand(name);
     if (!command) {
@@ -74,6 +103,8 @@ int run(int argc, char *argv[])
             print(overview());
             return Same;
         }
+        if (name == QLatin1String("--version") || name == QLatin1String("-v"))
+            return printVersion();
         note(name.isEmpty() ? tr("expected a command") : tr("unknown command \"%1\"").arg(name));
         QTextStream(stderr) << overview() << Qt::endl;
         return Failed;
@@ -82,6 +113,7 @@ int run(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("j3kctl", command->description));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions(command->options());
     if (!parser.parse(QStringList{args.at(0)} + args.mid(2)))
         return fail(tr("%1: %2 See j3kctl %1 --help.").arg(name, parser.errorText()));
@@ -89,6 +121,8 @@ int run(int argc, char *argv[])
         print(commandHelp(*command, parser));
         return Same;
     }
+    if (parser.isSet(version))
+        return printVersion();
     const qsizetype given = parser.positionalArguments().size();
     if (given < command->minArguments || (command->maxArguments >= 0 && given > command->maxArguments))
         return fail(tr("%1: expected j3kctl %2").arg(name, QLatin1String(command->synopsis)));

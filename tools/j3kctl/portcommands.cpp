@@ -105,6 +105,10 @@ public:
     // naming what did.
     void update(const j3k::ParamSet &params, std::function<void(const QString &)> then)
     {
+        // Output nobody reads any more ends the session as a signal would,
+        // here with DIS before anything is written.
+        if (!outputError().isEmpty())
+            return finish(Failed);
         if (!m_session.startUpdate(params)) {
             finish(
                 fail(tr("port %1: UPDATE did not go out: %2; nothing written").arg(m_name, m_session.errorString())));
