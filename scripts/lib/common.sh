@@ -9,18 +9,32 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
                 qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei)
 
+# What ./scripts/windows adds: the MinGW-w64 cross compiler and NSIS, then
+# Wine for its tests.
+WINDOWS_PACKAGES=(ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools icoutils nsis)
+WINE_PACKAGES=(wine wine64 xvfb xauth x11-utils)
+
 # The Qt for Windows that ./scripts/windows cross-builds with, kept beside the
 # project (it is too big for the repository).
 WINDOWS_SDK_ARCHIVE="${J3K_WINDOWS_SHARED:-$ROOT/../shared/windows}/qt6.4.2-mingw-sdk.tar.xz"
 
-# Installs the given Debian packages when some are missing: as root directly,
-# otherwise through sudo. Where neither works, says what to install and stops.
-ensure_packages() {
-    command -v dpkg-query >/dev/null 2>&1 || return 0  # not Debian: cmake will say what is missing
+# Prints those of the given Debian packages that are not installed, on one
+# line; nothing where there is no dpkg (not Debian: cmake will say what is
+# missing).
+missing_packages() {
+    command -v dpkg-query >/dev/null 2>&1 || return 0
     local missing=() p
     for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
+    echo "${missing[*]}"
+}
+
+# Installs the given Debian packages when some are missing: as root directly,
+# otherwise through sudo. Where neither works, says what to install and stops.
+ensure_packages() {
+    local missing
+    read -ra missing <<<"$(missing_packages "$@")"
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()

@@ -5,6 +5,7 @@
 #include "paramdocument.h"
 #include "paramfile.h"
 #include "paramtext.h"
+#include "pathlabel.h"
 #include "smallfile.h"
 #include "transmitterstate.h"
 
@@ -51,7 +52,7 @@ DlgChanges::DlgChanges(ParamDocument &document, QUndoStack *history, Loader load
     : QDialog(parent)
     , m_document(document)
     , m_load(std::move(load))
-    , m_heading(new QLabel)
+    , m_heading(new PathLabel)
     , m_rows(table({tr("Parameter"), tr("Transmitter"), tr("Editor")}, "changesTable"))
     , m_putBack(button(tr("Put back the transmitter's values"), "putBackButton"))
     , m_toTransmitter(button(tr("Compare with the transmitter"), "compareTransmitterButton"))
@@ -69,10 +70,10 @@ DlgChanges::DlgChanges(ParamDocument &document, QUndoStack *history, Loader load
     commands->addWidget(toFile);
     commands->addWidget(m_toTransmitter);
 
-    auto *backupsLabel = new QLabel(tr("Backups of earlier READs, newest first, in %1")
-                                        .arg(QDir::toNativeSeparators(m_document.backups().folder())));
+    auto *backupsLabel = new PathLabel;
     backupsLabel->setObjectName(QStringLiteral("backupsLabel"));
     backupsLabel->setWordWrap(true);
+    backupsLabel->setPathText(tr("Backups of earlier READs, newest first, in %1"), m_document.backups().folder());
     backupsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close);
     close->addButton(m_loadBackup, QDialogButtonBox::ActionRole);
@@ -140,15 +141,18 @@ void DlgChanges::showRows()
 
     const auto n = changes.size();
     if (m_file) {
-        m_heading->setText(n == 0   ? tr("%1 holds what the editor shows.").arg(m_fileName)
-                           : n == 1 ? tr("%1 differs from the editor in 1 value.").arg(m_fileName)
-                                    : tr("%1 differs from the editor in %2 values.").arg(m_fileName).arg(n));
+        // %1 stays for the label to fill with as much of the path as fits.
+        m_heading->setPathText(
+            n == 0   ? tr("%1 holds what the editor shows.")
+            : n == 1 ? tr("%1 differs from the editor in 1 value.")
+                     : tr("%1 differs from the editor in %2 values.").arg(QStringLiteral("%1"), QString::number(n)),
+            m_fileName);
     } else if (!m_document.transmitter().hasReported()) {
-        m_heading->setText(tr("The transmitter has not been read: open its port and READ first."));
+        m_heading->setPathText(tr("The transmitter has not been read: open its port and READ first."));
     } else {
-        m_heading->setText(n == 0   ? tr("The editor shows what the transmitter holds.")
-                           : n == 1 ? tr("An UPDATE would change 1 value:")
-                                    : tr("An UPDATE would change %1 values:").arg(n));
+        m_heading->setPathText(n == 0   ? tr("The editor shows what the transmitter holds.")
+                               : n == 1 ? tr("An UPDATE would change 1 value:")
+                                        : tr("An UPDATE would change %1 values:").arg(n));
     }
     m_putBack->setEnabled(!m_file && n > 0);
     m_toTransmitter->setEnabled(m_file.has_value());

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-class QLabel;
+class PathLabel;
 class QPushButton;
 class QTreeWidget;
 class QUndoStack;
@@ -47,7 +47,7 @@ private:
     std::optional<j3k::ParamSet> m_file;  // compared with this file rather than the transmitter
     QString m_fileName;
 
-    QLabel *m_heading;
+    PathLabel *m_heading;
     QTreeWidget *m_rows;
     QPushButton *m_putBack;
     QPushButton *m_toTransmitter;

@@ -8,6 +8,7 @@
 #include "parambinding.h"
 #include "paramdocument.h"
 #include "paramfile.h"
+#include "pathlabel.h"
 #include "recoveryfile.h"
 #include "smallfile.h"
 #include "transmitterreview.h"
@@ -59,7 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->pushButtonSave, &QPushButton::clicked, this, &MainWindow::save);
     resize(1000, 525);
 
-    fstLabel = new QLabel(ui->statusbar);
+    fstLabel = new PathLabel(ui->statusbar);
     fstLabel->setObjectName(QStringLiteral("fstLabel"));
     fstLabel->setMinimumSize(150, 20);
     fstLabel->setFrameShape(QFrame::Panel);
@@ -241,10 +242,11 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
 void MainWindow::refrushInfoLabel()
 {
     m_sinceCount.start();
+    // %1 stays for the port, a path that can be longer than the window is wide.
     QString line = isComOpen() ? tr("%1已打开 %2 %3 %4 | ")
-                                     .arg(ui->comboBoxComm->currentText(), ui->comboBoxBaudRate->currentText(),
+                                     .arg(QStringLiteral("%1"), ui->comboBoxBaudRate->currentText(),
                                           ui->comboBoxDataBit->currentText(), ui->comboBoxStopBit->currentText())
                                : tr("串口未打开 | ");
     line += tr("发送：%1B | 接收：%2B").arg(myCom->sentCount()).arg(myCom->receivedCount());
-    fstLabel->setText(line);
+    fstLabel->setPathText(line, isComOpen() ? ui->comboBoxComm->currentText() : QString());
 }

@@ -14,6 +14,7 @@
 
 class ParamBinding;
 class ParamDocument;
+class PathLabel;
 class QAction;
 class QToolBar;
 class QComboBox;
@@ -121,7 +122,7 @@ private:
     std::unique_ptr<ParamBinding> m_binding;
     ParamDocument *m_document = nullptr;  // the values and all that is known of them
     j3k::TxSession *myCom = nullptr;      // the line to the transmitter, open or not
-    QLabel *fstLabel = nullptr;
+    PathLabel *fstLabel = nullptr;
     QLabel *secLabel = nullptr;
     QTimer *m_countLater = nullptr;  // the status line's next count
     QElapsedTimer m_sinceCount;
