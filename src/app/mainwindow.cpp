@@ -235,7 +235,10 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
         return false;
     }
     m_document->saved(params);
-    statusBar()->showMessage(tr("saved to %1").arg(QDir::toNativeSeparators(fileName)), kNoteMs);
+    // The status line cuts a long text at its end, which is where the file's
+    // name is: a long path gives way in the middle instead.
+    const QString where = fontMetrics().elidedText(QDir::toNativeSeparators(fileName), Qt::ElideMiddle, width() / 2);
+    statusBar()->showMessage(tr("saved to %1").arg(where), kNoteMs);
     return true;
 }
 
