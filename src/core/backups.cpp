@@ -71,9 +71,12 @@ QString createNew(const QString &path, const QByteArray &bytes, bool *taken)
 {
     QFile file(path);
     *taken = false;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+    // A name found taken may be gone by the time it is looked at again,
+    // pruned by another writer: then it is tried once more.
+    for (int attempt = 0; !file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered); ++attempt) {
         *taken = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-        return file.errorString();
+        if (*taken || attempt == 1)
+            return file.errorString();
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
