@@ -891,8 +891,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+31"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location line="+28"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+168"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>Error</translation>
@@ -900,13 +900,12 @@
     <message>
         <location line="-42"/>
         <location line="+34"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
         <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-35"/>
+        <location filename="../src/app/mainwindow.cpp" line="-32"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
@@ -917,7 +916,7 @@
         <translation>The file holds values outside their ranges; nothing was loaded.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+23"/>
+        <location filename="../src/app/mainwindow.cpp" line="+20"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
@@ -928,13 +927,13 @@
         <translation>Text files (*.txt *.dat);;All files (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-38"/>
+        <location filename="../src/app/mainwindow.cpp" line="-35"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
@@ -1083,12 +1082,7 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
-        <source>Unwritten values could not be kept: %1</source>
-        <translation>Unwritten values could not be kept: %1</translation>
-    </message>
-    <message>
-        <location line="+74"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-49"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1098,12 +1092,48 @@
         <translation>Redo</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Unwritten values from the last session were kept:</source>
-        <translation>Unwritten values from the last session were kept:</translation>
+        <location line="-91"/>
+        <location line="+40"/>
+        <location line="+106"/>
+        <source>unwritten values could not be kept: %1</source>
+        <translation>unwritten values could not be kept: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-48"/>
+        <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
+        <translation>
+            <numerusform>Unwritten values of a session that ended were kept, written %1: %n value unlike the window&apos;s.</numerusform>
+            <numerusform>Unwritten values of a session that ended were kept, written %1: %n values unlike the window&apos;s.</numerusform>
+        </translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
+        <source>%n older session(s) left values too, written %1.</source>
+        <translation>
+            <numerusform>%n older session left values too, written %1.</numerusform>
+            <numerusform>%n older sessions left values too, written %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not offered: %1 (%2)</source>
+        <translation>Not offered: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n more not offered, named in the tooltip.</source>
+        <translation>
+            <numerusform>%n more not offered, named in the tooltip.</numerusform>
+            <numerusform>%n more not offered, named in the tooltip.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Restore</source>
         <translation>Restore</translation>
     </message>
@@ -1113,14 +1143,40 @@
         <translation>Discard</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Discard all</source>
+        <translation>Discard all</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Deletes the %n file(s) this editor can read and owns; the others stay.</source>
+        <translation>
+            <numerusform>Deletes the file this editor can read and owns; the others stay.</numerusform>
+            <numerusform>Deletes the %n files this editor can read and owns; the others stay.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>unwritten values of the last session kept</source>
         <translation>unwritten values of the last session kept</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>Restore unwritten values</source>
-        <translation>Restore unwritten values</translation>
+        <location line="+7"/>
+        <source>The unwritten values could not be restored.</source>
+        <translation>The unwritten values could not be restored.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>restored %n value(s) written %1</source>
+        <translation>
+            <numerusform>restored %n value written %1</numerusform>
+            <numerusform>restored %n values written %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1205,29 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <source>The recovery file %1 could not be read: %2</source>
+        <translation>The recovery file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 is not a parameter file.</source>
+        <translation>The recovery file %1 is not a parameter file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 holds values outside their ranges:
+%2</source>
+        <translation>The recovery file %1 holds values outside their ranges:
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore unwritten values</source>
+        <translation>Restore unwritten values</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>Put back the transmitter&apos;s values</translation>
     </message>
@@ -1167,9 +1245,44 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
-        <source>%1 could not be locked</source>
-        <translation>%1 could not be locked</translation>
+        <location filename="../src/document/recoveryfile.cpp" line="+55"/>
+        <source>the reason is unknown</source>
+        <translation>the reason is unknown</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>it belongs to %1</source>
+        <translation>it belongs to %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>its lock cannot be made: %1</source>
+        <translation>its lock cannot be made: %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>an editor on %1 may still be using it</source>
+        <translation>an editor on %1 may still be using it</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its lock is held</source>
+        <translation>its lock is held</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>%1 could not be locked: %2</source>
+        <translation>%1 could not be locked: %2</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>it holds values outside their ranges</source>
+        <translation>it holds values outside their ranges</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a parameter file</source>
+        <translation>it is not a parameter file</translation>
     </message>
 </context>
 <context>

@@ -891,8 +891,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+31"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+123"/>
+        <location line="+28"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+168"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>错误</translation>
@@ -900,13 +900,12 @@
     <message>
         <location line="-42"/>
         <location line="+34"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
         <location line="-29"/>
-        <location filename="../src/app/mainwindow.cpp" line="-35"/>
+        <location filename="../src/app/mainwindow.cpp" line="-32"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
@@ -917,7 +916,7 @@
         <translation>文件中有超出范围的数值，未加载任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+23"/>
+        <location filename="../src/app/mainwindow.cpp" line="+20"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
@@ -928,13 +927,13 @@
         <translation>文本文件 (*.txt *.dat);;所有文件 (*.*)</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="-38"/>
+        <location filename="../src/app/mainwindow.cpp" line="-35"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+132"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
@@ -1083,12 +1082,7 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-98"/>
-        <source>Unwritten values could not be kept: %1</source>
-        <translation>未写入的参数无法保存：%1</translation>
-    </message>
-    <message>
-        <location line="+74"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-49"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1098,12 +1092,45 @@
         <translation>重做</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Unwritten values from the last session were kept:</source>
-        <translation>上次运行中未写入的参数已保留：</translation>
+        <location line="-91"/>
+        <location line="+40"/>
+        <location line="+106"/>
+        <source>unwritten values could not be kept: %1</source>
+        <translation>未写入的参数无法保存：%1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-48"/>
+        <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
+        <translation>
+            <numerusform>已结束的会话留下了未写入的参数，写于 %1：其中 %n 个与窗口中的不同。</numerusform>
+        </translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
+        <source>%n older session(s) left values too, written %1.</source>
+        <translation>
+            <numerusform>另有 %n 个较早的会话也留下了参数，写于 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not offered: %1 (%2)</source>
+        <translation>未提供：%1（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n more not offered, named in the tooltip.</source>
+        <translation>
+            <numerusform>另有 %n 个未提供，详见提示。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Restore</source>
         <translation>恢复</translation>
     </message>
@@ -1113,14 +1140,38 @@
         <translation>丢弃</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Discard all</source>
+        <translation>全部丢弃</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Deletes the %n file(s) this editor can read and owns; the others stay.</source>
+        <translation>
+            <numerusform>删除本编辑器能读取且归当前用户所有的 %n 个文件；其余的保留。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>unwritten values of the last session kept</source>
         <translation>已保留上次未写入的参数</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>Restore unwritten values</source>
-        <translation>恢复未写入的参数</translation>
+        <location line="+7"/>
+        <source>The unwritten values could not be restored.</source>
+        <translation>无法恢复未写入的参数。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>restored %n value(s) written %1</source>
+        <translation>
+            <numerusform>已恢复 %n 个参数（写于 %1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1200,29 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <source>The recovery file %1 could not be read: %2</source>
+        <translation>无法读取恢复文件 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 is not a parameter file.</source>
+        <translation>恢复文件 %1 不是参数文件。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 holds values outside their ranges:
+%2</source>
+        <translation>恢复文件 %1 中有超出范围的数值：
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore unwritten values</source>
+        <translation>恢复未写入的参数</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>恢复为发射机中的值</translation>
     </message>
@@ -1167,9 +1240,44 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
-        <source>%1 could not be locked</source>
-        <translation>无法锁定 %1</translation>
+        <location filename="../src/document/recoveryfile.cpp" line="+55"/>
+        <source>the reason is unknown</source>
+        <translation>原因不明</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>it belongs to %1</source>
+        <translation>它属于 %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>its lock cannot be made: %1</source>
+        <translation>无法创建它的锁文件：%1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>an editor on %1 may still be using it</source>
+        <translation>%1 上的编辑器可能仍在使用它</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its lock is held</source>
+        <translation>它的锁被占用</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>%1 could not be locked: %2</source>
+        <translation>无法锁定 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>it holds values outside their ranges</source>
+        <translation>其中有超出范围的数值</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a parameter file</source>
+        <translation>它不是参数文件</translation>
     </message>
 </context>
 <context>
