@@ -3,6 +3,7 @@
 // what it remembers from one run to the next (values not written, after a
 // kill, too), and its shortcuts.
 #include "paramdiff.h"
+#include "paramdocument.h"
 #include "paramtext.h"
 #include "recoveryfile.h"
 #include "smallfile.h"
@@ -57,6 +58,10 @@ public:
         j3k::setApplicationNames();  // as the test's own window has them
         MainWindow w;
         ParamBinding(&w).write(keptSet());
+        QObject::connect(&w.findChild<ParamDocument *>()->recovery(), &RecoveryFile::writeFailed, [] {
+            std::puts("failed");
+            std::fflush(stdout);
+        });
         std::puts("edited");
         std::fflush(stdout);
         const int status = app.exec();
@@ -307,6 +312,8 @@ private Q_SLOTS:
         if (!edited && !args.isEmpty())
             QSKIP(qPrintable("no folder of its own to fill: " + editor.readAllStandardError()));
         QVERIFY(edited);
+        if (!args.isEmpty())  // the signal comes after a write that failed
+            QTRY_VERIFY_WITH_TIMEOUT(editor.peek(100).contains("failed"), 5000);
         const auto files
             = [&] { return folder.entryList({QStringLiteral("recovery-*.txt")}, QDir::Files | QDir::System); };
         if (signal == SIGKILL) {

@@ -12,12 +12,18 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
+
+namespace {
+
+// As the backups are named, which reads the same in either language.
+QString writtenAt(const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
+}  // namespace
 
 void MainWindow::setUpHistory()
 {
@@ -121,17 +127,16 @@ void MainWindow::retranslateHistory()
     if (!m_recoveryBar)
         return;
     const RecoveryFile::LeftOvers &left = m_leftOvers;
-    const auto when = [](const QDateTime &t) { return QLocale().toString(t, QLocale::ShortFormat); };
     QStringList lines;
     if (!left.path.isEmpty()) {
         lines << tr("Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window's.",
                     nullptr, left.differing)
-                     .arg(when(left.written));
+                     .arg(writtenAt(left.written));
     }
     if (!left.others.isEmpty()) {
         QStringList times;  // each of a few, the span of many
         for (const QDateTime &t : left.others)
-            times << when(t);
+            times << writtenAt(t);
         if (times.size() > 3)
             times = QStringList{tr("%1 to %2").arg(times.last(), times.first())};
         lines << tr("%n older session(s) left values too, written %1.", nullptr, int(left.others.size()))
@@ -169,8 +174,7 @@ void MainWindow::restoreRecovery()
         return;
     }
     closeRecoveryBar();
-    QStringList said{tr("restored %n value(s) written %1", nullptr, restored.values)
-                         .arg(QLocale().toString(restored.written, QLocale::ShortFormat))};
+    QStringList said{tr("restored %n value(s) written %1", nullptr, restored.values).arg(writtenAt(restored.written))};
     if (!m_document->recovery().failure().isEmpty())
         said << tr("unwritten values could not be kept: %1").arg(m_document->recovery().failure());
     secLabel->setText(said.join(QLatin1String("; ")));

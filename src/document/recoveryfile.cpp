@@ -46,12 +46,15 @@ std::unique_ptr<QLockFile> lockFor(const QString &path)
 QString whyNotMade(const QString &path)
 {
     QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return probe.errorString();
     // A full folder may still take an empty file.
-    const bool written = probe.write(QByteArray(512, '\n')) == 512 && probe.flush();
+    const bool written = probe.write(QByteArray(512, '\n')) == 512;
     const QString reason = probe.errorString();
-    probe.remove();
+    probe.close();
+    // Not probe.remove(), which leaves the file after an error: the next
+    // lock would find it there and fail for good.
+    QFile::remove(path);
     return written ? RecoveryFile::tr("the reason is unknown") : reason;
 }
 
