@@ -892,7 +892,7 @@
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
         <location line="+28"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+168"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+173"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>Error</translation>
@@ -1082,7 +1082,7 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-49"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-48"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1094,12 +1094,12 @@
     <message>
         <location line="-91"/>
         <location line="+40"/>
-        <location line="+106"/>
+        <location line="+104"/>
         <source>unwritten values could not be kept: %1</source>
         <translation>unwritten values could not be kept: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="-48"/>
+        <location line="-47"/>
         <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
         <translation>
             <numerusform>Unwritten values of a session that ended were kept, written %1: %n value unlike the window&apos;s.</numerusform>
@@ -1245,7 +1245,7 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+55"/>
+        <location filename="../src/document/recoveryfile.cpp" line="+58"/>
         <source>the reason is unknown</source>
         <translation>the reason is unknown</translation>
     </message>

@@ -892,7 +892,7 @@
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
         <location line="+28"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+168"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+173"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>错误</translation>
@@ -1082,7 +1082,7 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-49"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="-48"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1094,12 +1094,12 @@
     <message>
         <location line="-91"/>
         <location line="+40"/>
-        <location line="+106"/>
+        <location line="+104"/>
         <source>unwritten values could not be kept: %1</source>
         <translation>未写入的参数无法保存：%1</translation>
     </message>
     <message numerus="yes">
-        <location line="-48"/>
+        <location line="-47"/>
         <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
         <translation>
             <numerusform>已结束的会话留下了未写入的参数，写于 %1：其中 %n 个与窗口中的不同。</numerusform>
@@ -1240,7 +1240,7 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+55"/>
+        <location filename="../src/document/recoveryfile.cpp" line="+58"/>
         <source>the reason is unknown</source>
         <translation>原因不明</translation>
     </message>
