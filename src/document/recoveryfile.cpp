@@ -58,16 +58,17 @@ QString whyNotMade(const QString &path)
     return written ? RecoveryFile::tr("the reason is unknown") : reason;
 }
 
-// A leftover as this editor finds it: its bytes and its lock, now this
-// editor's; or, when it is not to be offered, why. A file whose editor
-// runs on this host is no leftover: neither lock nor reason.
+// A leftover as this editor finds it: its bytes and, when `claim`ed, its
+// lock, now this editor's; or, when it is not to be offered, why. A file
+// whose editor runs on this host is no leftover, and has no reason.
 struct Judged {
+    bool leftOver = false;
     QByteArray bytes;
     std::unique_ptr<QLockFile> lock;
     QString reason;
 };
 
-Judged judge(const QFileInfo &file)
+Judged judge(const QFileInfo &file, bool claim = true)
 {
     Judged j;
     const QString path = file.absoluteFilePath();
@@ -86,6 +87,13 @@ Judged judge(const QFileInfo &file)
     }
 #endif
     const QString lockPath = path + QStringLiteral(".lock");
+    // Every editor locks its file before writing it, so one without a lock
+    // is left over. Counting or deleting hundreds needs no lock of each: it
+    // would take seconds.
+    if (!claim && !QFileInfo::exists(lockPath)) {
+        j.leftOver = true;
+        return j;
+    }
     auto lock = std::make_unique<QLockFile>(lockPath);
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
@@ -115,6 +123,7 @@ Judged judge(const QFileInfo &file)
     }
     // Its editor may have removed it just before letting go of the lock.
     if (QFileInfo::exists(path)) {
+        j.leftOver = true;
         j.bytes = read.bytes;
         j.lock = std::move(lock);
     }
@@ -221,10 +230,10 @@ RecoveryFile::LeftOvers RecoveryFile::claimLeftOvers()
     for (const QFileInfo &file : leftOverFiles()) {
         if (file.absoluteFilePath() == m_path)
             continue;
-        Judged j = judge(file);
+        Judged j = judge(file, left.path.isEmpty());
         if (!j.reason.isEmpty())
             left.unoffered.append({file.fileName(), j.reason});
-        if (!j.lock)
+        if (!j.leftOver)
             continue;
         ++left.deletable;
         if (!left.path.isEmpty()) {
@@ -261,8 +270,8 @@ void RecoveryFile::dropAll()
     for (const QFileInfo &file : leftOverFiles()) {
         if (file.absoluteFilePath() == m_path)
             continue;
-        const Judged j = judge(file);
-        if (j.lock)
+        const Judged j = judge(file, false);
+        if (j.leftOver)
             QFile::remove(file.absoluteFilePath());  // before its lock goes
     }
 }
