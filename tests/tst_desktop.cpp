@@ -2,13 +2,17 @@
 // The editor as a desktop program: its form against the parameter table,
 // what it remembers from one run to the next (values not written, after a
 // kill, too), and its shortcuts.
+#include "paramdiff.h"
+#include "paramdocument.h"
 #include "paramtext.h"
 #include "recoveryfile.h"
+#include "smallfile.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -16,6 +20,7 @@
 #include <cstdio>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -54,9 +59,15 @@ public:
         j3k::setApplicationNames();  // as the test's own window has them
         MainWindow w;
         ParamBinding(&w).write(keptSet());
+        QObject::connect(&w.findChild<ParamDocument *>()->recovery(), &RecoveryFile::writeFailed, [] {
+            std::puts("failed");
+            std::fflush(stdout);
+        });
         std::puts("edited");
         std::fflush(stdout);
-        std::exit(app.exec());
+        const int status = app.exec();
+        std::puts(qPrintable(child<QLabel>(w, "secLabel")->text()));  // what the panel said last
+        std::exit(status);
     }
 
 private Q_SLOTS:
@@ -268,23 +279,56 @@ private Q_SLOTS:
     void recoveryAfterKill_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGKILL two seconds after the edit") << int(SIGKILL);
-        QTest::newRow("SIGTERM at once") << int(SIGTERM);
+        QTest::addColumn<QString>("change");  // to what the editor left
+        QTest::addColumn<int>("left");        // files after Discard all; -1: Restore
+        QTest::addColumn<QString>("said");    // a pattern the bar matches
+        QTest::newRow("SIGKILL two seconds after the edit") << int(SIGKILL) << "" << -1 << "";
+        QTest::newRow("SIGTERM at once") << int(SIGTERM) << "" << -1 << "";
+        QTest::newRow("unreadable: a FIFO") << int(SIGTERM) << "fifo" << 1 << "left.txt .It is not a regular file";
+        QTest::newRow("another user's") << int(SIGTERM) << "other user" << 1 << "left.txt .(it belongs|Permission)";
+        QTest::newRow("an empty lock") << int(SIGKILL) << "lock" << -1 << "";
+        QTest::newRow("another host's, an hour old") << int(SIGKILL) << "host, old" << -1 << "";
+        QTest::newRow("another host's, just written") << int(SIGKILL) << "host" << 1 << "an editor on elsewhere";
+        QTest::newRow("300 more") << int(SIGTERM) << "300" << 0 << "300 older session";
+        QTest::newRow("a full folder") << int(SIGTERM) << "full" << 0 << "";
     }
 
     // An editor killed two seconds after an edit, or stopped by SIGTERM at
     // once: the next one offers its values, and Restore brings exactly them
-    // back. While the first runs, its file is its own.
+    // back. While the first runs, its file is its own. Whatever is left
+    // beside it is offered or named, and Discard all deletes only what the
+    // editor can read and owns. Locks that name no running editor are
+    // stale, and so is another host's whose editor stopped writing. With
+    // no room left, the editor says so in its panel and on stderr.
     void recoveryAfterKill()
     {
         QFETCH(int, signal);
+        QFETCH(QString, change);
+        QFETCH(int, left);
+        QFETCH(QString, said);
+        const QDir folder(RecoveryFile::folder());
         QProcess editor;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("J3K_EDIT_AND_WAIT"), QStringLiteral("1"));
         editor.setProcessEnvironment(env);
-        editor.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(editor.waitForReadyRead(30000));
-        const auto files = [] { return QDir(RecoveryFile::folder()).entryList({QStringLiteral("recovery-*.txt")}); };
+        QStringList args;
+        if (change == u"full") {
+            // A mount of its own, seen by the editor alone.
+            QVERIFY(folder.mkpath(QStringLiteral(".")));
+            const char *fill
+                = "mount -t tmpfs -o size=4k tmpfs \"$1\" || exit; cat /dev/zero >\"$1/f\" 2>&-; exec \"$0\"";
+            args
+                = QStringList{::geteuid() ? "-rm" : "-m", "sh", "-c", fill, qApp->applicationFilePath(), folder.path()};
+        }
+        editor.start(args.isEmpty() ? QCoreApplication::applicationFilePath() : QStringLiteral("unshare"), args);
+        const bool edited = editor.waitForReadyRead(30000);
+        if (!edited && !args.isEmpty())
+            QSKIP(qPrintable("no folder of its own to fill: " + editor.readAllStandardError()));
+        QVERIFY(edited);
+        if (!args.isEmpty())  // the signal comes after a write that failed
+            QTRY_VERIFY_WITH_TIMEOUT(editor.peek(100).contains("failed"), 5000);
+        const auto files
+            = [&] { return folder.entryList({QStringLiteral("recovery-*.txt")}, QDir::Files | QDir::System); };
         if (signal == SIGKILL) {
             QTRY_COMPARE_WITH_TIMEOUT(files().size(), 1, 3000);
             MainWindow second;
@@ -293,15 +337,47 @@ private Q_SLOTS:
         }
         QCOMPARE(::kill(pid_t(editor.processId()), signal), 0);
         QVERIFY(editor.waitForFinished());
+        if (!args.isEmpty()) {
+            const QByteArray out = editor.readAllStandardError() + editor.readAllStandardOutput();
+            QVERIFY2(out.count("could not be kept") == 2 && out.count("No space left on device") == 2, out);
+            return;
+        }
         QCOMPARE(files().size(), 1);
         const QString killed = files().first();
+        const QString path = folder.filePath(killed);
+        const QString other = folder.filePath(QStringLiteral("recovery-left.txt"));
+        if (change == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(other), 0600), 0);
+        if (change == u"other user") {
+            QVERIFY(QFile::copy(path, other));
+            QCOMPARE(::geteuid() == 0 ? ::chown(QFile::encodeName(other), 65534, 65534)
+                                      : ::chmod(QFile::encodeName(other), 0),
+                     0);
+        }
+        if (change.startsWith(u"host") || change == u"lock")
+            QVERIFY(
+                replaceSmallFile(path + ".lock", change == u"lock" ? "" : "4242\nj3k-editor\nelsewhere\n").isEmpty());
+        if (change.endsWith(u"old"))
+            QCOMPARE(QProcess::execute(QStringLiteral("touch"), {"-d", "1 hour ago", path, path + ".lock"}), 0);
+        for (int i = 0; change == u"300" && i < 300; ++i)
+            QVERIFY(QFile::copy(path, folder.filePath(QStringLiteral("recovery-%1.txt").arg(i))));
 
         MainWindow w;
         QTRY_VERIFY(w.findChild<QToolBar *>(QStringLiteral("recoveryBar")));
+        const QString text = child<QLabel>(w, "recoveryText")->text();
+        QVERIFY2(text.contains(QRegularExpression(said)), qPrintable(text));
+        if (left >= 0) {
+            button(w, "discardAllButton")->click();
+            QCOMPARE(files().size(), left);
+            return;
+        }
+        const QString values
+            = QStringLiteral("%1 value").arg(compareParams(ParamSet(), keptSet(), recordParams()).size());
+        QVERIFY2(text.contains(values), qPrintable(text));
         QCOMPARE(child<QLabel>(w, "secLabel")->text(), QStringLiteral("unwritten values of the last session kept"));
         button(w, "restoreButton")->click();
         QCOMPARE(differences(ParamBinding(&w).read(), keptSet()), QString());
-        QCOMPARE(child<QLabel>(w, "secLabel")->text(), QString());
+        QVERIFY(child<QLabel>(w, "secLabel")->text().startsWith("restored " + values));
         QTRY_VERIFY(!w.findChild<QToolBar *>());
         QCOMPARE(files().size(), 1);
         QVERIFY(files().first() != killed);  // this editor's own now

@@ -5,6 +5,7 @@
 #include "paramfile.h"
 #include "ptywire.h"
 #include "recoveryfile.h"
+#include "smallfile.h"
 #include "testparams.h"
 #include "txsession.h"
 #include "valuehistory.h"
@@ -69,6 +70,17 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         QDir(RecoveryFile::folder()).removeRecursively();  // the backups' folder is in it
+    }
+
+    // A leftover gone between its offer and Restore: the message names it.
+    void restoreNamesTheFile()
+    {
+        const QString path = QDir(RecoveryFile::folder()).filePath(QStringLiteral("recovery-gone.txt"));
+        QVERIFY(QDir().mkpath(RecoveryFile::folder()) && replaceSmallFile(path, paramFileBytes(ParamSet())).isEmpty());
+        ParamDocument doc;
+        QCOMPARE(doc.recovery().claimLeftOvers().path, path);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(doc.restoreLeftOver().error.contains(QDir::toNativeSeparators(path)));
     }
 
     // Random answers: each READ's values all come in as one step, the D/R

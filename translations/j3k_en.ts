@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+55"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+56"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
@@ -55,12 +55,12 @@
         <translation>Compare with a file...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Backups of earlier READs, newest first, in %1</source>
         <translation>Backups of earlier READs, newest first, in %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
         <translation>History: %1 undoes, %2 redoes. Click a step to go back to it.</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>start of this session</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>%1 holds what the editor shows.</source>
         <translation>%1 holds what the editor shows.</translation>
     </message>
@@ -90,7 +90,7 @@
         <translation>%1 differs from the editor in %2 values.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The transmitter has not been read: open its port and READ first.</source>
         <translation>The transmitter has not been read: open its port and READ first.</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>Preview before 16 bytes of data:</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+59"/>
+        <location filename="../src/app/dlgload.cpp" line="+89"/>
         <source>打开文件</source>
         <translation>Open file</translation>
     </message>
@@ -220,7 +220,9 @@
         <translation>Cannot read the chosen file</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-75"/>
+        <location line="+6"/>
+        <location line="+78"/>
         <source>文件长度：%1B</source>
         <translation>file length: %1B</translation>
     </message>
@@ -561,7 +563,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+147"/>
+        <location filename="../src/app/mainwindow.cpp" line="+148"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -891,8 +893,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+40"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+135"/>
+        <location line="+37"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+185"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>Error</translation>
@@ -900,7 +902,6 @@
     <message>
         <location line="-42"/>
         <location line="+34"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
     </message>
@@ -912,7 +913,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../src/app/mainwindow.cpp" line="-28"/>
+        <location filename="../src/app/mainwindow.cpp" line="-25"/>
         <source>文件格式不正确</source>
         <translation>The file is not a parameter file</translation>
     </message>
@@ -923,28 +924,28 @@
         <translation>The file holds values outside their ranges; nothing was loaded.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+24"/>
+        <location filename="../src/app/mainwindow.cpp" line="+21"/>
         <source>保存数据</source>
         <translation>Save data</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-35"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+51"/>
         <source>不能写入指定的文件</source>
         <translation>Cannot write the chosen file</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>saved to %1</source>
         <translation>saved to %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1 open %2 %3 %4 | </translation>
     </message>
@@ -1088,12 +1089,14 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-110"/>
-        <source>Unwritten values could not be kept: %1</source>
-        <translation>Unwritten values could not be kept: %1</translation>
+        <location filename="../src/app/mainwindow_history.cpp" line="-150"/>
+        <location line="+52"/>
+        <location line="+104"/>
+        <source>unwritten values could not be kept: %1</source>
+        <translation>unwritten values could not be kept: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-142"/>
         <source>undone: %1</source>
         <translation>undone: %1</translation>
     </message>
@@ -1103,7 +1106,7 @@
         <translation>redone: %1</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+78"/>
         <source>Undo</source>
         <translation>Undo</translation>
     </message>
@@ -1112,13 +1115,55 @@
         <source>Redo</source>
         <translation>Redo</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>Unwritten values from the last session were kept:</source>
-        <translation>Unwritten values from the last session were kept:</translation>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
+        <translation>
+            <numerusform>Unwritten values of a session that ended were kept, written %1: %n value unlike the window&apos;s.</numerusform>
+            <numerusform>Unwritten values of a session that ended were kept, written %1: %n values unlike the window&apos;s.</numerusform>
+        </translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
+        <source>%n older session(s) left values too, written %1.</source>
+        <translation>
+            <numerusform>%n older session left values too, written %1.</numerusform>
+            <numerusform>%n older sessions left values too, written %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not offered: %1 (%2)</source>
+        <translation>Not offered: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n more not offered, named in the tooltip.</source>
+        <translation>
+            <numerusform>%n more not offered, named in the tooltip.</numerusform>
+            <numerusform>%n more not offered, named in the tooltip.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The unwritten values could not be restored.</source>
+        <translation>The unwritten values could not be restored.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>restored %n value(s) written %1</source>
+        <translation>
+            <numerusform>restored %n value written %1</numerusform>
+            <numerusform>restored %n values written %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-21"/>
         <source>Restore</source>
         <translation>Restore</translation>
     </message>
@@ -1128,14 +1173,27 @@
         <translation>Discard</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Discard all</source>
+        <translation>Discard all</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Deletes the %n file(s) this editor can read and owns; the others stay.</source>
+        <translation>
+            <numerusform>Deletes the file this editor can read and owns; the others stay.</numerusform>
+            <numerusform>Deletes the %n files this editor can read and owns; the others stay.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>unwritten values of the last session kept</source>
         <translation>unwritten values of the last session kept</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Restore unwritten values</source>
-        <translation>Restore unwritten values</translation>
     </message>
 </context>
 <context>
@@ -1164,7 +1222,29 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <source>The recovery file %1 could not be read: %2</source>
+        <translation>The recovery file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 is not a parameter file.</source>
+        <translation>The recovery file %1 is not a parameter file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 holds values outside their ranges:
+%2</source>
+        <translation>The recovery file %1 holds values outside their ranges:
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore unwritten values</source>
+        <translation>Restore unwritten values</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>Put back the transmitter&apos;s values</translation>
     </message>
@@ -1182,9 +1262,44 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
-        <source>%1 could not be locked</source>
-        <translation>%1 could not be locked</translation>
+        <location filename="../src/document/recoveryfile.cpp" line="+58"/>
+        <source>the reason is unknown</source>
+        <translation>the reason is unknown</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>it belongs to %1</source>
+        <translation>it belongs to %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>its lock cannot be made: %1</source>
+        <translation>its lock cannot be made: %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>an editor on %1 may still be using it</source>
+        <translation>an editor on %1 may still be using it</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its lock is held</source>
+        <translation>its lock is held</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>%1 could not be locked: %2</source>
+        <translation>%1 could not be locked: %2</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>it holds values outside their ranges</source>
+        <translation>it holds values outside their ranges</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a parameter file</source>
+        <translation>it is not a parameter file</translation>
     </message>
 </context>
 <context>
@@ -1336,7 +1451,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+135"/>
+        <location filename="../src/core/backups.cpp" line="+138"/>
         <source>cannot make the folder %1: %2</source>
         <translation>cannot make the folder %1: %2</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>DlgChanges</name>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+55"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+56"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
@@ -55,12 +55,12 @@
         <translation>与文件比较...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>Backups of earlier READs, newest first, in %1</source>
         <translation>以前各次 READ 的备份（最新的在前），位于 %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>History: %1 undoes, %2 redoes. Click a step to go back to it.</source>
         <translation>历史：%1 撤销，%2 重做。点击某一步即回到该步。</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>本次启动时</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>%1 holds what the editor shows.</source>
         <translation>%1 与编辑器中的值相同。</translation>
     </message>
@@ -90,7 +90,7 @@
         <translation>%1 与编辑器有 %2 个值不同。</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The transmitter has not been read: open its port and READ first.</source>
         <translation>尚未读取发射机：请先打开它的串口并 READ。</translation>
     </message>
@@ -200,7 +200,7 @@
         <translation>前 16 个字节预览：</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgload.cpp" line="+59"/>
+        <location filename="../src/app/dlgload.cpp" line="+89"/>
         <source>打开文件</source>
         <translation>打开文件</translation>
     </message>
@@ -220,7 +220,9 @@
         <translation>不能读取指定的文件</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-75"/>
+        <location line="+6"/>
+        <location line="+78"/>
         <source>文件长度：%1B</source>
         <translation>文件长度：%1B</translation>
     </message>
@@ -561,7 +563,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+147"/>
+        <location filename="../src/app/mainwindow.cpp" line="+148"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -891,8 +893,8 @@
         <location filename="../src/app/dlgchanges.cpp" line="+5"/>
         <location filename="../src/app/mainwindow.cpp" line="+42"/>
         <location line="+4"/>
-        <location line="+40"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+135"/>
+        <location line="+37"/>
+        <location filename="../src/app/mainwindow_history.cpp" line="+185"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
         <source>错误</source>
         <translation>错误</translation>
@@ -900,7 +902,6 @@
     <message>
         <location line="-42"/>
         <location line="+34"/>
-        <location filename="../src/app/mainwindow_history.cpp" line="+0"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
     </message>
@@ -912,7 +913,7 @@
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../src/app/mainwindow.cpp" line="-28"/>
+        <location filename="../src/app/mainwindow.cpp" line="-25"/>
         <source>文件格式不正确</source>
         <translation>文件格式不正确</translation>
     </message>
@@ -923,28 +924,28 @@
         <translation>文件中有超出范围的数值，未加载任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+24"/>
+        <location filename="../src/app/mainwindow.cpp" line="+21"/>
         <source>保存数据</source>
         <translation>保存数据</translation>
     </message>
     <message>
-        <location line="-38"/>
+        <location line="-35"/>
         <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+51"/>
         <source>不能写入指定的文件</source>
         <translation>不能写入指定的文件</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%1已打开 %2 %3 %4 | </source>
         <translation>%1已打开 %2 %3 %4 | </translation>
     </message>
@@ -1088,12 +1089,14 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_history.cpp" line="-110"/>
-        <source>Unwritten values could not be kept: %1</source>
+        <location filename="../src/app/mainwindow_history.cpp" line="-150"/>
+        <location line="+52"/>
+        <location line="+104"/>
+        <source>unwritten values could not be kept: %1</source>
         <translation>未写入的参数无法保存：%1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-142"/>
         <source>undone: %1</source>
         <translation>已撤销：%1</translation>
     </message>
@@ -1103,7 +1106,7 @@
         <translation>已重做：%1</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+78"/>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1112,13 +1115,51 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>Unwritten values from the last session were kept:</source>
-        <translation>上次运行中未写入的参数已保留：</translation>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window&apos;s.</source>
+        <translation>
+            <numerusform>已结束的会话留下了未写入的参数，写于 %1：其中 %n 个与窗口中的不同。</numerusform>
+        </translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message numerus="yes">
         <location line="+1"/>
+        <source>%n older session(s) left values too, written %1.</source>
+        <translation>
+            <numerusform>另有 %n 个较早的会话也留下了参数，写于 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not offered: %1 (%2)</source>
+        <translation>未提供：%1（%2）</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n more not offered, named in the tooltip.</source>
+        <translation>
+            <numerusform>另有 %n 个未提供，详见提示。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The unwritten values could not be restored.</source>
+        <translation>无法恢复未写入的参数。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>restored %n value(s) written %1</source>
+        <translation>
+            <numerusform>已恢复 %n 个参数（写于 %1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-21"/>
         <source>Restore</source>
         <translation>恢复</translation>
     </message>
@@ -1128,14 +1169,26 @@
         <translation>丢弃</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Discard all</source>
+        <translation>全部丢弃</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Deletes the %n file(s) this editor can read and owns; the others stay.</source>
+        <translation>
+            <numerusform>删除本编辑器能读取且归当前用户所有的 %n 个文件；其余的保留。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hide</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>unwritten values of the last session kept</source>
         <translation>已保留上次未写入的参数</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Restore unwritten values</source>
-        <translation>恢复未写入的参数</translation>
     </message>
 </context>
 <context>
@@ -1164,7 +1217,29 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+78"/>
+        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <source>The recovery file %1 could not be read: %2</source>
+        <translation>无法读取恢复文件 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 is not a parameter file.</source>
+        <translation>恢复文件 %1 不是参数文件。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The recovery file %1 holds values outside their ranges:
+%2</source>
+        <translation>恢复文件 %1 中有超出范围的数值：
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Restore unwritten values</source>
+        <translation>恢复未写入的参数</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>恢复为发射机中的值</translation>
     </message>
@@ -1182,9 +1257,44 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+87"/>
-        <source>%1 could not be locked</source>
-        <translation>无法锁定 %1</translation>
+        <location filename="../src/document/recoveryfile.cpp" line="+58"/>
+        <source>the reason is unknown</source>
+        <translation>原因不明</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>it belongs to %1</source>
+        <translation>它属于 %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>its lock cannot be made: %1</source>
+        <translation>无法创建它的锁文件：%1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>an editor on %1 may still be using it</source>
+        <translation>%1 上的编辑器可能仍在使用它</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its lock is held</source>
+        <translation>它的锁被占用</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>%1 could not be locked: %2</source>
+        <translation>无法锁定 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>it holds values outside their ranges</source>
+        <translation>其中有超出范围的数值</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a parameter file</source>
+        <translation>它不是参数文件</translation>
     </message>
 </context>
 <context>
@@ -1336,7 +1446,7 @@
 <context>
     <name>j3k::BackupStore</name>
     <message>
-        <location filename="../src/core/backups.cpp" line="+135"/>
+        <location filename="../src/core/backups.cpp" line="+138"/>
         <source>cannot make the folder %1: %2</source>
         <translation>无法创建文件夹 %1：%2</translation>
     </message>

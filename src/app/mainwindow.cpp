@@ -180,7 +180,7 @@ void MainWindow::load()
     loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
 }
 
-bool MainWindow::loadText(const QString &text, const QString &step, bool restored)
+bool MainWindow::loadText(const QString &text, const QString &step)
 {
     // A text that is not a parameter file, or holds a value a box cannot
     // show, would put nonsense or clamped values in the window; refuse it
@@ -196,10 +196,7 @@ bool MainWindow::loadText(const QString &text, const QString &step, bool restore
         return false;
     }
     // Every value the records carry; VERSION, which none does, stays.
-    if (restored)
-        m_document->restore(step, file.params);
-    else
-        m_document->load(step, file.params);
+    m_document->load(step, file.params);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "portsettings.h"
+#include "recoveryfile.h"
 #include "txlink.h"
 
 #include <QElapsedTimer>
@@ -93,9 +94,8 @@ private:
     void pollPorts();
 
     // LOAD's checks and decoding, for a text read by the load dialog; the
-    // values change as one step named `step`. A `restored` text is values
-    // kept nowhere else.
-    bool loadText(const QString &text, const QString &step, bool restored = false);
+    // values change as one step named `step`.
+    bool loadText(const QString &text, const QString &step);
     // SAVE's file dialog and write; false when nothing was saved.
     bool saveAs(const j3k::ParamSet &params);
 
@@ -153,10 +153,13 @@ private:
     void retranslateHistory();
     void offerRecovery();
     void restoreRecovery();
+    void discardRecovery();
+    void discardAllRecovery();
     void closeRecoveryBar();
     void updateHistoryActions();
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
-    QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
-    bool m_keepRecovery = false;        // the window closes without the user choosing it
+    QToolBar *m_recoveryBar = nullptr;    // while dead editors' values are offered
+    RecoveryFile::LeftOvers m_leftOvers;  // what the bar says
+    bool m_keepRecovery = false;          // the window closes without the user choosing it
 };

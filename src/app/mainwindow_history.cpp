@@ -6,23 +6,37 @@
 
 #include "paramdocument.h"
 #include "recoveryfile.h"
-#include "smallfile.h"
 #include "transmitterreview.h"
 #include "valuehistory.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStatusBar>
+#include <QPushButton>
+#include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
+namespace {
+
+// As the backups are named, which reads the same in either language.
+QString writtenAt(const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
+}  // namespace
+
 void MainWindow::setUpHistory()
 {
     connect(this, &MainWindow::stopping, this, &MainWindow::saveRecoveryNow);
-    connect(&m_document->recovery(), &RecoveryFile::writeFailed, this, [this](const QString &reason) {
-        statusBar()->showMessage(tr("Unwritten values could not be kept: %1").arg(reason), 10000);
+    // In the panel for as long as it is so: those values live in the window
+    // alone.
+    const RecoveryFile &recovery = m_document->recovery();
+    connect(&recovery, &RecoveryFile::writeFailed, this, [this](const QString &reason) {
+        secLabel->setText(tr("unwritten values could not be kept: %1").arg(reason));
+    });
+    connect(&recovery, &RecoveryFile::failureOver, this, [this] {
+        secLabel->clear();
+        m_review->refresh();
     });
 
     m_undo = new QAction(this);
@@ -67,14 +81,24 @@ void MainWindow::updateHistoryActions()
 void MainWindow::saveRecoveryNow()
 {
     m_keepRecovery = true;
-    m_document->recovery().saveNow();
+    RecoveryFile &recovery = m_document->recovery();
+    // The window is about to go: whoever sent the signal hears it.
+    if (!recovery.saveNow()) {
+        QTextStream(stderr) << "j3k-editor: " << tr("unwritten values could not be kept: %1").arg(recovery.failure())
+                            << Qt::endl;
+    }
 }
 
-// The values an editor that is gone did not write anywhere: offered, not
-// forced, and left for the next start if the user does neither.
+// The values editors that are gone did not write anywhere: the newest
+// offered, not forced, and left for the next start if the user does
+// neither; the rest counted, and one click for all of them.
 void MainWindow::offerRecovery()
 {
-    if (m_recoveryBar || m_document->recovery().claimLeftOver().isEmpty())
+    if (m_recoveryBar)
+        return;
+    m_leftOvers = m_document->recovery().claimLeftOvers();
+    const bool offered = !m_leftOvers.path.isEmpty();
+    if (!offered && m_leftOvers.unoffered.isEmpty())
         return;
     m_recoveryBar = new QToolBar(this);
     m_recoveryBar->setObjectName(QStringLiteral("recoveryBar"));
@@ -83,23 +107,25 @@ void MainWindow::offerRecovery()
     m_recoveryBar->setContextMenuPolicy(Qt::PreventContextMenu);
     auto *label = new QLabel;
     label->setObjectName(QStringLiteral("recoveryText"));
-    auto *restore = new QPushButton;
-    restore->setObjectName(QStringLiteral("restoreButton"));
-    auto *discard = new QPushButton;
-    discard->setObjectName(QStringLiteral("discardButton"));
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(label);
-    layout->addWidget(restore);
-    layout->addWidget(discard);
+    const bool several = !m_leftOvers.others.isEmpty() || !m_leftOvers.unoffered.isEmpty();
+    const auto addButton = [&](const char *name, bool shown, void (MainWindow::*act)()) {
+        auto *button = new QPushButton;
+        button->setObjectName(QLatin1String(name));
+        button->setVisible(shown);
+        button->setEnabled(shown);
+        layout->addWidget(button);
+        connect(button, &QPushButton::clicked, this, act);
+    };
+    addButton("restoreButton", offered, &MainWindow::restoreRecovery);
+    addButton("discardButton", offered, &MainWindow::discardRecovery);
+    addButton("discardAllButton", m_leftOvers.deletable > 0 && several, &MainWindow::discardAllRecovery);
+    addButton("hideButton", !offered, &MainWindow::closeRecoveryBar);
     layout->addStretch();
     m_recoveryBar->addWidget(row);
-    connect(restore, &QPushButton::clicked, this, &MainWindow::restoreRecovery);
-    connect(discard, &QPushButton::clicked, this, [this] {
-        m_document->recovery().dropClaimed();
-        closeRecoveryBar();
-    });
     addToolBar(Qt::TopToolBarArea, m_recoveryBar);
     retranslateHistory();
     // The form is laid out for its own size: the bar adds to the window.
@@ -112,33 +138,71 @@ void MainWindow::retranslateHistory()
     m_redo->setText(tr("Redo"));
     if (!m_recoveryBar)
         return;
-    const auto text = [this](const char *name, const QString &t) {
-        m_recoveryBar->findChild<QAbstractButton *>(QLatin1String(name))->setText(t);
-    };
-    m_recoveryBar->findChild<QLabel *>(QStringLiteral("recoveryText"))
-        ->setText(tr("Unwritten values from the last session were kept:"));
-    text("restoreButton", tr("Restore"));
-    text("discardButton", tr("Discard"));
+    const RecoveryFile::LeftOvers &left = m_leftOvers;
+    QStringList lines;
+    if (!left.path.isEmpty()) {
+        lines << tr("Unwritten values of a session that ended were kept, written %1: %n value(s) unlike the window's.",
+                    nullptr, left.differing)
+                     .arg(writtenAt(left.written));
+    }
+    if (!left.others.isEmpty()) {
+        QStringList times;  // each of a few, the span of many
+        for (const QDateTime &t : left.others)
+            times << writtenAt(t);
+        if (times.size() > 3)
+            times = QStringList{tr("%1 to %2").arg(times.last(), times.first())};
+        lines << tr("%n older session(s) left values too, written %1.", nullptr, int(left.others.size()))
+                     .arg(times.join(QLatin1String(", ")));
+    }
+    QStringList unoffered;
+    for (const RecoveryFile::Unoffered &u : left.unoffered)
+        unoffered << tr("Not offered: %1 (%2)").arg(u.name, u.reason);
+    lines << unoffered.mid(0, 3);
+    if (unoffered.size() > 3)
+        lines << tr("%n more not offered, named in the tooltip.", nullptr, int(unoffered.size() - 3));
+    auto *label = m_recoveryBar->findChild<QLabel *>(QStringLiteral("recoveryText"));
+    label->setText(lines.join(u'\n'));
+    label->setToolTip(unoffered.size() > 3 ? unoffered.join(u'\n') : QString());
+    const auto button
+        = [this](const char *name) { return m_recoveryBar->findChild<QAbstractButton *>(QLatin1String(name)); };
+    button("restoreButton")->setText(tr("Restore"));
+    button("discardButton")->setText(tr("Discard"));
+    button("discardAllButton")->setText(tr("Discard all"));
+    button("discardAllButton")
+        ->setToolTip(
+            tr("Deletes the %n file(s) this editor can read and owns; the others stay.", nullptr, left.deletable));
+    button("hideButton")->setText(tr("Hide"));
     // Said in the panel too until a port is opened and the panel has the
     // transmitter to speak of.
-    if (!isComOpen())
+    if (!isComOpen() && !left.path.isEmpty())
         secLabel->setText(tr("unwritten values of the last session kept"));
 }
 
-// Through LOAD's checks, as one step. The values are still written nowhere
-// but in the recovery file: this editor's own, from now on.
 void MainWindow::restoreRecovery()
 {
-    RecoveryFile &recovery = m_document->recovery();
-    const j3k::SmallFileRead file = j3k::readSmallFile(recovery.claimedPath());
-    if (!file.ok()) {
-        showCritical(tr("错误"), tr("不能读取指定的文件"), file.error);
+    const ParamDocument::Restored restored = m_document->restoreLeftOver();
+    if (!restored.error.isEmpty()) {
+        showCritical(tr("错误"), tr("The unwritten values could not be restored."), restored.error);
         return;
     }
-    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values"), true))
-        return;
-    if (recovery.saveNow())
-        recovery.dropClaimed();
+    closeRecoveryBar();
+    QStringList said{tr("restored %n value(s) written %1", nullptr, restored.values).arg(writtenAt(restored.written))};
+    if (!m_document->recovery().failure().isEmpty())
+        said << tr("unwritten values could not be kept: %1").arg(m_document->recovery().failure());
+    secLabel->setText(said.join(QLatin1String("; ")));
+}
+
+// The next one, if another editor left values too.
+void MainWindow::discardRecovery()
+{
+    m_document->recovery().dropClaimed();
+    closeRecoveryBar();
+    offerRecovery();
+}
+
+void MainWindow::discardAllRecovery()
+{
+    m_document->recovery().dropAll();
     closeRecoveryBar();
 }
 
@@ -148,8 +212,8 @@ void MainWindow::closeRecoveryBar()
     removeToolBar(m_recoveryBar);
     m_recoveryBar->deleteLater();
     m_recoveryBar = nullptr;
+    m_leftOvers = {};
     resize(width(), height() - barHeight);
     secLabel->clear();
     m_review->refresh();
-    offerRecovery();  // another editor may have left values too
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paramdocument.h"
 
+#include "paramfile.h"
 #include "recoveryfile.h"
+#include "smallfile.h"
 #include "valuehistory.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QUndoStack>
 
 using j3k::ParamSet;
@@ -62,6 +66,32 @@ void ParamDocument::restore(const QString &step, const ParamSet &params)
     m_history->apply(step, params, recordIndexes());
     m_recovery->schedule();  // against the baseline of before
     Q_EMIT stateChanged();
+}
+
+// Through LOAD's checks, as one step. The values are still written nowhere
+// but in the recovery file: this editor's own, from now on.
+ParamDocument::Restored ParamDocument::restoreLeftOver()
+{
+    Restored r;
+    const QString path = m_recovery->claimedPath();
+    const QString name = QDir::toNativeSeparators(path);
+    const j3k::SmallFileRead file = j3k::readSmallFile(path);
+    const j3k::FileParams params = j3k::paramsFromFileText(QString::fromLatin1(file.bytes), values());
+    if (!file.ok())
+        r.error = tr("The recovery file %1 could not be read: %2").arg(name, file.error);
+    else if (!params.isParamFile)
+        r.error = tr("The recovery file %1 is not a parameter file.").arg(name);
+    else if (!params.ok())
+        r.error = tr("The recovery file %1 holds values outside their ranges:\n%2")
+                      .arg(name, j3k::faultMessages(params.faults).join(u'\n'));
+    if (!r.error.isEmpty())
+        return r;
+    r.values = int(j3k::compareParams(values(), params.params, j3k::recordParams()).size());
+    r.written = QFileInfo(path).lastModified();
+    restore(tr("Restore unwritten values"), params.params);
+    if (m_recovery->saveNow())
+        m_recovery->dropClaimed();
+    return r;
 }
 
 void ParamDocument::saved(const ParamSet &params)

@@ -6,6 +6,7 @@
 #include "transmitterstate.h"
 #include "txsession.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 
@@ -41,6 +42,15 @@ public:
     // The same for values an editor that is gone kept nowhere else: they
     // stay values to keep, so a close or a READ asks before losing them.
     void restore(const QString &step, const j3k::ParamSet &params);
+    // The leftover the recovery file claimed, read again and restored so;
+    // how many values came back and when they were written, or why none
+    // did, naming the file.
+    struct Restored {
+        QString error;
+        int values = 0;
+        QDateTime written;
+    };
+    Restored restoreLeftOver();
     void saved(const j3k::ParamSet &params);
     void putBack();
     // Wait while a READ or UPDATE's pause is under way, so a READ stays one
