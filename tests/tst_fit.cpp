@@ -112,7 +112,7 @@ QStringList misfits(MainWindow &w)
     w.findChild<TransmitterReview *>()->refresh();
     DlgChanges changes(
         *w.findChild<ParamDocument *>(), w.findChild<QUndoStack *>(),
-        [](const QString &, const QString &) { return false; }, &w);
+        [](const QString &, const QString &, const QString &) { return false; }, &w);
     changes.show();
     QStringList found;
     auto *tabs = child<QTabWidget>(w, "tabWidget_2");

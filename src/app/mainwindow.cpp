@@ -63,6 +63,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->statusbar->addPermanentWidget(fstLabel);
     ui->statusbar->addPermanentWidget(secLabel);
     setUpReview();
+    setUpSheet();
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -139,6 +140,7 @@ void MainWindow::retranslate()
     refrushInfoLabel();
     retranslateReview();
     retranslateHistory();
+    retranslateSheet();
 }
 
 // The command bar's icons are loose files under images/ in the current
@@ -167,29 +169,30 @@ void MainWindow::load()
     m_fileFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
-    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
+    const QString name = QFileInfo(dlg.filePath()).fileName();
+    loadText(dlg.getContext(), tr("LOAD %1").arg(name), name);
 }
 
-bool MainWindow::loadText(const QString &text, const QString &step, bool restored)
+bool MainWindow::loadText(const QString &text, const QString &step, const QString &file, bool restored)
 {
     // A text that is not a parameter file, or holds a value a box cannot
     // show, would put nonsense or clamped values in the window; refuse it
     // whole rather than load part of it.
-    const j3k::FileParams file = j3k::paramsFromFileText(text, m_document->values());
-    if (!file.isParamFile) {
+    const j3k::FileParams params = j3k::paramsFromFileText(text, m_document->values());
+    if (!params.isParamFile) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
     }
-    if (!file.ok()) {
+    if (!params.ok()) {
         showCritical(tr("错误"), tr("The file holds values outside their ranges; nothing was loaded."),
-                     j3k::faultMessages(file.faults).join(u'\n'));
+                     j3k::faultMessages(params.faults).join(u'\n'));
         return false;
     }
     // Every value the records carry; VERSION, which none does, stays.
     if (restored)
-        m_document->restore(step, file.params);
+        m_document->restore(step, params.params);
     else
-        m_document->load(step, file.params);
+        m_document->load(step, params.params, file);
     return true;
 }
 
@@ -215,7 +218,7 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
         return false;
     }
-    m_document->saved(params);
+    m_document->saved(params, QFileInfo(fileName).fileName());
     return true;
 }
 

@@ -16,6 +16,7 @@ class ParamBinding;
 class ParamDocument;
 class QAction;
 class QToolBar;
+class QToolButton;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -91,10 +92,10 @@ private:
     void startPortPolling();
     void pollPorts();
 
-    // LOAD's checks and decoding, for a text read by the load dialog; the
-    // values change as one step named `step`. A `restored` text is values
-    // kept nowhere else.
-    bool loadText(const QString &text, const QString &step, bool restored = false);
+    // LOAD's checks and decoding, for a text read by the load dialog from
+    // `file`; the values change as one step named `step`. A `restored` text
+    // is values kept nowhere else.
+    bool loadText(const QString &text, const QString &step, const QString &file = {}, bool restored = false);
     // SAVE's file dialog and write; false when nothing was saved.
     bool saveAs(const j3k::ParamSet &params);
 
@@ -158,4 +159,13 @@ private:
     QAction *m_redo = nullptr;
     QToolBar *m_recoveryBar = nullptr;  // while a dead editor's values are offered
     bool m_keepRecovery = false;        // the window closes without the user choosing it
+
+    // The settings on one page (mainwindow_sheet.cpp): a print preview, or a PDF.
+    void setUpSheet();
+    void retranslateSheet();
+    void printSheet();
+    void exportSheet();
+    QToolButton *m_sheetButton = nullptr;
+    QAction *m_printSheet = nullptr;  // null where Qt has no print support
+    QAction *m_exportSheet = nullptr;
 };

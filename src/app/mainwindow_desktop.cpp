@@ -92,7 +92,10 @@ void MainWindow::setUpShortcuts()
     std::vector<QAbstractButton *> buttons;
     for (const Command &c : commands(*ui, m_changesButton))
         buttons.push_back(c.button);
-    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), {m_undo, m_redo}));
+    QList<QAction *> actions{m_undo, m_redo, m_exportSheet};
+    if (m_printSheet)
+        actions << m_printSheet;
+    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), actions));
     retranslateShortcuts();
 }
 
@@ -129,7 +132,7 @@ void MainWindow::loadFile(const QString &path)
     if (!dlg.readFile(path))
         return;
     m_fileFolder = dlg.folder();
-    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(path).fileName()));
+    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(path).fileName()), QFileInfo(path).fileName());
 }
 
 // Each port's tooltip tells what the system knows of its adapter, so two

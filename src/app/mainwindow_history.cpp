@@ -123,7 +123,7 @@ void MainWindow::restoreRecovery()
         showCritical(tr("错误"), tr("不能读取指定的文件"), file.error);
         return;
     }
-    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values"), true))
+    if (!loadText(QString::fromLatin1(file.bytes), tr("Restore unwritten values"), {}, true))
         return;
     if (recovery.saveNow())
         recovery.dropClaimed();
