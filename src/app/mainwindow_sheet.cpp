@@ -42,12 +42,15 @@ void MainWindow::setUpSheet()
     menu->addAction(m_exportSheet);
     addActions(menu->actions());
 
-    m_sheetButton = new QToolButton(this);
+    // Right of the command buttons rather than among them, which would
+    // narrow every one of them.
+    QWidget *commands = ui->layoutWidget_11;
+    m_sheetButton = new QToolButton(commands->parentWidget());
     m_sheetButton->setObjectName(QStringLiteral("sheetButton"));
     m_sheetButton->setMenu(menu);
     m_sheetButton->setPopupMode(QToolButton::InstantPopup);
     m_sheetButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ui->horizontalLayout_12->addWidget(m_sheetButton);
+    m_sheetButton->setGeometry(commands->geometry().right() + 7, commands->y(), 76, commands->height());
     setTabOrder(m_changesButton, m_sheetButton);
     retranslateSheet();
 }
@@ -56,9 +59,9 @@ void MainWindow::retranslateSheet()
 {
     m_sheetButton->setText(tr("SHEET"));
     m_sheetButton->setToolTip(tr("The settings on one page: print them, or keep them as a PDF"));
-    m_exportSheet->setText(tr("Export PDF... (%1)").arg(m_exportSheet->shortcut().toString(QKeySequence::NativeText)));
+    m_exportSheet->setText(tr("Export PDF..."));
     if (m_printSheet)
-        m_printSheet->setText(tr("Print... (%1)").arg(m_printSheet->shortcut().toString(QKeySequence::NativeText)));
+        m_printSheet->setText(tr("Print..."));
 }
 
 void MainWindow::exportSheet()

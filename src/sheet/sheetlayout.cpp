@@ -13,7 +13,9 @@ namespace {
 
 using Mark = TransmitterState::Mark;
 
-QString tr(const char *text, int n = -1) { return QCoreApplication::translate("SetupSheet", text, nullptr, n); }
+struct SetupSheet {
+    Q_DECLARE_TR_FUNCTIONS(SetupSheet)
+};
 
 // In millimetres. Letter is shorter than A4, so everything fits on it.
 constexpr double kMargin = SheetMargin;
@@ -105,10 +107,11 @@ double stack(QList<SheetBox> &boxes, double left, double top, double width, doub
 QString source(const SheetFacts &facts)
 {
     if (facts.readAt.isValid())
-        return tr("Read from the transmitter on %1").arg(facts.readAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        return SetupSheet::tr("Read from the transmitter on %1")
+            .arg(facts.readAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     if (!facts.file.isEmpty())
-        return tr("From the file %1").arg(facts.file);
-    return tr("Values set in the editor, from no file and no READ");
+        return SetupSheet::tr("From the file %1").arg(facts.file);
+    return SetupSheet::tr("Values set in the editor, from no file and no READ");
 }
 
 // How the sheet marks what differs from the transmitter, in the window's way.
@@ -119,14 +122,19 @@ QStringList markLines(const SheetFacts &facts)
     const int changed = int(facts.marks.count(Mark::Changed));
     const int written = int(facts.marks.count(Mark::Written));
     QStringList lines;
-    if (changed)
-        lines << tr("%n value(s) differ from the transmitter: underlined on grey, the transmitter's value "
-                    "beside (TX).",
-                    changed);
-    if (written)
-        lines << tr("%n value(s) written by UPDATE, not yet confirmed by a READ: in italics.", written);
+    if (changed == 1)
+        lines << SetupSheet::tr("1 value differs from the transmitter: underlined on grey, the transmitter's value "
+                                "beside (TX).");
+    else if (changed > 1)
+        lines << SetupSheet::tr("%1 values differ from the transmitter: underlined on grey, the transmitter's value "
+                                "beside (TX).")
+                     .arg(changed);
+    if (written == 1)
+        lines << SetupSheet::tr("1 value written by UPDATE, not yet confirmed by a READ: in italics.");
+    else if (written > 1)
+        lines << SetupSheet::tr("%1 values written by UPDATE, not yet confirmed by a READ: in italics.").arg(written);
     if (lines.isEmpty())
-        lines << tr("Every value is the transmitter's.");
+        lines << SetupSheet::tr("Every value is the transmitter's.");
     return lines;
 }
 
@@ -141,11 +149,13 @@ Sheet sheetFor(const SheetFacts &facts, const QPageSize &page)
 {
     Sheet sheet;
     sheet.page = page.size(QPageSize::Millimeter);
-    sheet.title = tr("J3K&J3LM setup sheet");
+    sheet.title = SetupSheet::tr("J3K&J3LM setup sheet");
     sheet.program = QStringLiteral("j3k-editor %1").arg(QCoreApplication::applicationVersion());
     sheet.lines = QStringList{source(facts)} + markLines(facts);
     const double width = sheet.page.width() - 2 * kMargin;
-    double top = kMargin + SheetHeading + SheetTextLine * double(sheet.lines.size()) + kGap;
+    // Room for the most lines there are, so every sheet has its boxes in
+    // the same places.
+    double top = kMargin + SheetHeading + 3 * SheetTextLine + kGap;
 
     // BASIC MENU: the channels across, the rest of its groups below.
     sheet.tabs.append({QStringLiteral("BASIC MENU"), QRectF(kMargin, top, width, kTab)});
@@ -154,9 +164,9 @@ Sheet sheetFor(const SheetFacts &facts, const QPageSize &page)
     QList<SheetBox> settings{
         group(facts, QStringLiteral("PARAMENTER"), QStringLiteral("TX-ALARM"), facts.versionRead ? 3 : 2)};
     const double column = (width - 3 * kGap) / 4;
-    stack(settings, kMargin, top, column, 26);
-    QList<SheetBox> notes{{tr("MODEL AND NOTES"), {}, {}, {}, {}, 60}};
-    notes.first().rect = QRectF(kMargin + column + kGap, top, width - column - kGap, boxHeight(settings.first()));
+    stack(settings, kMargin, top, 62, 26);
+    QList<SheetBox> notes{{SetupSheet::tr("MODEL AND NOTES"), {}, {}, {}, {}, 60}};
+    notes.first().rect = QRectF(kMargin + 62 + kGap, top, width - 62 - kGap, boxHeight(settings.first()));
     top += settings.first().rect.height() + kGap;
 
     // ADVACNE MENU: four columns, as the tab has them.
@@ -173,7 +183,9 @@ Sheet sheetFor(const SheetFacts &facts, const QPageSize &page)
                           group(facts, QStringLiteral("V-TAIL"), QStringLiteral("V-TAIL MIX"), 5)};
     QList<SheetBox> mixes{group(facts, QStringLiteral("PROG.MIX1"), QStringLiteral("PROG.MIX1 MIX"), 6),
                           group(facts, QStringLiteral("PROG.MIX2"), QStringLiteral("PROG.MIX2 MIX"), 6)};
-    stack(dr, kMargin, top, column, 22);
+    stack(dr, kMargin, top, column, 24);
+    if (dr.size() > 1)
+        dr.last().labelWidth = 10;
     stack(attitude, kMargin + column + kGap, top, column, 13);
     stack(tails, kMargin + 2 * (column + kGap), top, column, 18);
     stack(mixes, kMargin + 3 * (column + kGap), top, column, 16);

@@ -32,6 +32,9 @@ public:
     {
         QFont f;
         f.setPointSizeF(points);
+        // Any spacing at all keeps Qt from joining "fi" into one glyph, which
+        // a PDF reader would then find and copy as "ﬁ" (file names, "FAIL").
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
         f.setBold(bold);
         f.setItalic(italic);
         f.setUnderline(underline);
@@ -41,7 +44,8 @@ public:
     double text(const QRectF &mm, const QString &text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
     {
         QRectF drawn;
-        m_painter.drawText(at(mm), int(align), text, &drawn);
+        // Rather over the next column than cut off where nobody sees it.
+        m_painter.drawText(at(mm), int(align | Qt::TextDontClip), text, &drawn);
         return this->mm(drawn.right());
     }
     void frame(const QRectF &mm, double width)
@@ -94,7 +98,7 @@ void paintBox(Pen &pen, const SheetBox &box)
     pen.font(9.5, true);
     pen.text(QRectF(left, box.rect.top(), box.headings.isEmpty() ? box.rect.width() - 4 : box.labelWidth, kTitle),
              box.title);
-    pen.font(7.5, true);
+    pen.font(6.5, true);
     for (qsizetype c = 0; c < box.headings.size(); ++c)
         pen.text(QRectF(cellsLeft + c * cellWidth, box.rect.top(), cellWidth, kTitle), box.headings.at(c));
     double top = box.rect.top() + kTitle;
