@@ -2,6 +2,7 @@
 #include "sheetpdf.h"
 
 #include "sheetpainter.h"
+#include "smallfile.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -12,9 +13,14 @@ namespace j3k {
 
 QString writeSheetPdf(const QString &path, const SheetFacts &facts)
 {
+    if (const QString refused = whyNotReplaceable(path); !refused.isEmpty())
+        return refused;
     const Sheet sheet = sheetFor(facts);
+    // Unbuffered, as replaceSmallFile() writes: Qt 6.4's commit() misses a
+    // write that fails while a buffer is flushed, and would rename a short
+    // file over the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     {
         QPdfWriter writer(&file);

@@ -5,6 +5,7 @@
 #include "ctl.h"
 
 #include "sheetfacts.h"
+#include "smallfile.h"
 #include "txsession.h"
 
 #include <QDateTime>
@@ -53,8 +54,13 @@ int sheet(const QCommandLineParser &parser)
 {
     const QStringList files = parser.positionalArguments();
     const bool port = parser.isSet(QStringLiteral("port"));
-    if (parser.value(QStringLiteral("o")).isEmpty())
+    const QString out = parser.value(QStringLiteral("o"));
+    if (out.isEmpty())
         return fail(tr("sheet: expected -o FILE, the PDF to write"));
+    // Before a READ, and before the name reaches the helper, which could
+    // not take bytes that are no UTF-8 as they are.
+    if (const QString refused = j3k::whyNotReplaceable(out); !refused.isEmpty())
+        return fail(tr("%1: cannot write: %2").arg(out, refused));
     if (files.isEmpty() == !port)
         return fail(tr("sheet: expected a parameter file or --port PORT, one of them"));
     const QString lang = parser.value(QStringLiteral("lang"));
