@@ -4,26 +4,25 @@
 #include "sheetpainter.h"
 #include "smallfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace j3k {
 
 QString writeSheetPdf(const QString &path, const SheetFacts &facts)
 {
-    if (const QString refused = whyNotReplaceable(path); !refused.isEmpty())
-        return refused;
     const Sheet sheet = sheetFor(facts);
-    // Unbuffered, as replaceSmallFile() writes: Qt 6.4's commit() misses a
-    // write that fails while a buffer is flushed, and would rename a short
-    // file over the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+    // Drawn in memory first: the PDF writer never says whether its writes
+    // reached the disk, and a QSaveFile it fills commits a file cut short
+    // by a full disk as if it were whole. replaceSmallFile() checks every
+    // byte of the page's few tens of kilobytes.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(sheetPageSize());
         writer.setPageMargins(QMarginsF());
         writer.setTitle(sheet.title);
@@ -34,8 +33,7 @@ QString writeSheetPdf(const QString &path, const SheetFacts &facts)
         paintSheet(painter, sheet);
         painter.end();
     }
-    // A write that failed on the way (a full disk) shows here.
-    return file.commit() ? QString() : file.errorString();
+    return replaceSmallFile(path, pdf);
 }
 
 }  // namespace j3k

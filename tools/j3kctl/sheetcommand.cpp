@@ -56,7 +56,7 @@ int sheet(const QCommandLineParser &parser)
     const bool port = parser.isSet(QStringLiteral("port"));
     const QString out = parser.value(QStringLiteral("o"));
     if (out.isEmpty())
-        return fail(tr("sheet: expected -o FILE, the PDF to write"));
+        return fail(tr("sheet: expected -o OUT.pdf, the PDF to write"));
     // Before a READ, and before the name reaches the helper, which could
     // not take bytes that are no UTF-8 as they are.
     if (const QString refused = j3k::whyNotReplaceable(out); !refused.isEmpty())
@@ -90,7 +90,7 @@ int sheet(const QCommandLineParser &parser)
 
 const Command sheetCommand{
     "sheet",
-    "sheet FILE -o OUT.pdf | sheet --port PORT -o OUT.pdf [--lang zh|en]",
+    "sheet FILE|--port PORT -o OUT.pdf [--lang zh|en] [--baud RATE] [--timeout ms]",
     QT_TRANSLATE_NOOP("j3kctl", "Writes a one-page setup sheet of a parameter file (or JSON export), or of the "
                                 "transmitter after a READ, as a PDF: every value by the window's groups, where the "
                                 "values came from. A refused file, or a failure, leaves OUT.pdf as it was."),
