@@ -50,7 +50,9 @@ void MainWindow::setUpSheet()
     m_sheetButton->setMenu(menu);
     m_sheetButton->setPopupMode(QToolButton::InstantPopup);
     m_sheetButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_sheetButton->setGeometry(commands->geometry().right() + 7, commands->y(), 76, commands->height());
+    const int height = ui->pushButtonRead->sizeHint().height();
+    m_sheetButton->setGeometry(commands->geometry().right() + 7, commands->y() + (commands->height() - height) / 2, 76,
+                               height);
     setTabOrder(m_changesButton, m_sheetButton);
     retranslateSheet();
 }
