@@ -16,7 +16,8 @@ fail=0
 lintian --fail-on error,warning "$deb" || fail=1
 
 dpkg-deb -x "$deb" "$scratch/root"
-installed=(bin/j3k-editor bin/j3kctl share/icons/hicolor/64x64/apps/j3k-editor.png)  # lintian wants their pages
+# lintian wants a manual page for each program in bin/.
+installed=(bin/j3k-editor bin/j3kctl libexec/j3k-editor/j3kctl-sheet share/icons/hicolor/64x64/apps/j3k-editor.png)
 [ -e "$build/bin/txsim" ] && installed+=(bin/txsim)
 for f in "${installed[@]}"; do
     [ -e "$scratch/root/usr/$f" ] || { echo "not in the .deb: $f"; fail=1; }
@@ -29,6 +30,11 @@ for p in j3k-editor j3kctl; do
             [[ $out == *"$p"* ]] || { echo "$p $option:" && cat "$scratch/err"; fail=1; }
     done
 done
+# j3kctl finds the program that draws its sheets where the package puts it.
+printf 'S00100000787878787878787870707070707070707070707070707070424210424242424213027F2Y%s' \
+    'G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z' >"$scratch/start.txt"
+"$scratch/root/usr/bin/j3kctl" sheet "$scratch/start.txt" -o "$scratch/start.pdf" 2>"$scratch/err" &&
+    [ -s "$scratch/start.pdf" ] || { echo "j3kctl sheet:" && cat "$scratch/err"; fail=1; }
 # Both stricter than lintian on the .desktop entry and the metainfo.
 desktop-file-validate "$scratch/root/usr/share/applications/j3k-editor.desktop" || fail=1
 appstreamcli validate --no-net "$scratch"/root/usr/share/metainfo/*.xml >"$scratch/log" || { cat "$scratch/log"; fail=1; }

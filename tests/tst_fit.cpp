@@ -115,7 +115,8 @@ QStringList misfits(MainWindow &w)
     w.findChild<TransmitterReview *>()->refresh();
     auto *document = w.findChild<ParamDocument *>();
     DlgChanges changes(
-        *document, w.findChild<QUndoStack *>(), [](const QString &, const QString &) { return false; }, &w);
+        *document, w.findChild<QUndoStack *>(), [](const QString &, const QString &, const QString &) { return false; },
+        &w);
     changes.show();
     QStringList found;
     const QString folder = QDir::toNativeSeparators(document->backups().folder());

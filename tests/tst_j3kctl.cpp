@@ -235,6 +235,10 @@ private Q_SLOTS:
         QTest::newRow("set, a key no file holds")
             << QStringList{"set", "good.txt", "stk_mode=3", "version=3"}
             << QStringList{"good.txt: \"version\": VERSION is the transmitter's own"};
+        // Over a file that was there before, which stays whole.
+        QTest::newRow("sheet of a file out of range")
+            << QStringList{"sheet", "range.txt", "-o", "good.txt"}
+            << QStringList{"range.txt: SUB-TRIM CH3: 135 is outside", "range.txt: STK-MODE: 0 is outside"};
         QTest::newRow("bad timeout") << QStringList{"read", "--port", "x", "--timeout", "soon"}
                                      << QStringList{"--timeout", "milliseconds"};
 #ifdef J3K_HAVE_PTY
@@ -252,6 +256,10 @@ private Q_SLOTS:
         QTest::newRow("name not UTF-8") << QStringList{"sh",
                                                        "exec \"$0\" set \"$(printf 'n\\377.txt')\" sub_trim_ch1=5"}
                                         << QStringList{"not UTF-8"};
+        QTest::newRow("sheet on a disk that fills up")
+            << QStringList{"sh", "trap '' XFSZ; ulimit -f 8; exec \"$0\" sheet "
+                                 "good.txt -o good.txt"}
+            << QStringList{"good.txt: cannot write", "File too large"};
         QTest::newRow("silent transmitter")
             << QStringList{"read", "--port", "SILENT", "--timeout", "300", "-o", "r.txt"}
             << QStringList{"SILENT", "did not answer"};

@@ -25,6 +25,8 @@ printf 'S00100000787878787878787870707070707070707070707070707070424210424242424
     'G01E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740074747474747474740135006D2Z' >"$WINEPREFIX/drive_c/start.txt"
 shown=$("$here/wine-run" "$installed/j3kctl.exe" show 'C:\start.txt')
 grep -q '^TX-ALARM (V) *11.1' <<<"$shown" || { echo "j3kctl show: $shown"; exit 1; }
+"$here/wine-run" "$installed/j3kctl.exe" sheet 'C:\start.txt' -o 'C:\start.pdf'
+[ -s "$WINEPREFIX/drive_c/start.pdf" ] || { echo "j3kctl sheet wrote no PDF"; exit 1; }
 # Unpacked on C:, as a user would: under a deep clone, build-windows\ is
 # past the 260 characters cmd takes for a program's path.
 unpacked="$WINEPREFIX/drive_c/unpacked"

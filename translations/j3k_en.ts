@@ -563,7 +563,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+148"/>
+        <location filename="../src/app/mainwindow.cpp" line="+149"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <location line="+138"/>
-        <location filename="../src/app/mainwindow_review.cpp" line="+71"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+72"/>
         <location line="+4"/>
         <source>READ</source>
         <translation>READ</translation>
@@ -890,17 +890,18 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+5"/>
-        <location filename="../src/app/mainwindow.cpp" line="+42"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location filename="../src/app/mainwindow.cpp" line="+44"/>
         <location line="+4"/>
         <location line="+37"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+185"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
+        <location filename="../src/app/mainwindow_sheet.cpp" line="+84"/>
         <source>错误</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-43"/>
         <location line="+34"/>
         <source>不能读取指定的文件</source>
         <translation>Cannot read the chosen file</translation>
@@ -930,7 +931,7 @@
     </message>
     <message>
         <location line="-35"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+153"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
@@ -960,7 +961,7 @@
         <translation>Sent: %1B | Received: %2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="-115"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-118"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>Read the transmitter&apos;s settings (%1)</translation>
     </message>
@@ -985,7 +986,7 @@
         <translation>What an UPDATE would change; compare with a file or a backup (%1)</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+121"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
@@ -1059,12 +1060,12 @@
         <translation>Serial number: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="-48"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="-49"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>1 change is not saved or written to the transmitter.</source>
         <translation>1 change is not saved or written to the transmitter.</translation>
     </message>
@@ -1195,6 +1196,51 @@
         <source>unwritten values of the last session kept</source>
         <translation>unwritten values of the last session kept</translation>
     </message>
+    <message>
+        <location filename="../src/app/mainwindow_sheet.cpp" line="-22"/>
+        <source>SHEET</source>
+        <translation>SHEET</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The settings on one page: print them, or keep them as a PDF</source>
+        <translation>The settings on one page: print them, or keep them as a PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The sheet could not be written; the file is as it was.</source>
+        <translation>The sheet could not be written; the file is as it was.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Setup sheet written to %1</source>
+        <translation>Setup sheet written to %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Setup sheet</source>
+        <translation>Setup sheet</translation>
+    </message>
 </context>
 <context>
     <name>ParamBinding</name>
@@ -1222,7 +1268,7 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <location filename="../src/document/paramdocument.cpp" line="+85"/>
         <source>The recovery file %1 could not be read: %2</source>
         <translation>The recovery file %1 could not be read: %2</translation>
     </message>
@@ -1244,7 +1290,7 @@
         <translation>Restore unwritten values</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>Put back the transmitter&apos;s values</translation>
     </message>
@@ -1254,7 +1300,7 @@
         <translation>READ</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+51"/>
         <source>frames from the transmitter</source>
         <translation>frames from the transmitter</translation>
     </message>
@@ -1300,6 +1346,69 @@
         <location line="+1"/>
         <source>it is not a parameter file</source>
         <translation>it is not a parameter file</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheet</name>
+    <message>
+        <location filename="../src/sheet/sheetlayout.cpp" line="+110"/>
+        <source>Read from the transmitter on %1</source>
+        <translation>Read from the transmitter on %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>From the file %1</source>
+        <translation>From the file %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Values set in the editor, from no file and no READ</source>
+        <translation>Values set in the editor, from no file and no READ</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>1 value differs from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</source>
+        <translation>1 value differs from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 values differ from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</source>
+        <translation>%1 values differ from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 value written by UPDATE, not yet confirmed by a READ: in italics.</source>
+        <translation>1 value written by UPDATE, not yet confirmed by a READ: in italics.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 values written by UPDATE, not yet confirmed by a READ: in italics.</source>
+        <translation>%1 values written by UPDATE, not yet confirmed by a READ: in italics.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every value is the transmitter&apos;s.</source>
+        <translation>Every value is the transmitter&apos;s.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>J3K&amp;J3LM setup sheet</source>
+        <translation>J3K&amp;J3LM setup sheet</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>MODEL AND NOTES</source>
+        <translation>MODEL AND NOTES</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetpainter.cpp" line="+86"/>
+        <source>TX %1</source>
+        <translation>TX %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetpdf.cpp" line="+32"/>
+        <source>cannot draw the PDF</source>
+        <translation>cannot draw the PDF</translation>
     </message>
 </context>
 <context>

@@ -563,7 +563,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+148"/>
+        <location filename="../src/app/mainwindow.cpp" line="+149"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <location line="+138"/>
-        <location filename="../src/app/mainwindow_review.cpp" line="+71"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="+72"/>
         <location line="+4"/>
         <source>READ</source>
         <translation>READ</translation>
@@ -890,17 +890,18 @@
         <translation>SAVE</translation>
     </message>
     <message>
-        <location filename="../src/app/dlgchanges.cpp" line="+5"/>
-        <location filename="../src/app/mainwindow.cpp" line="+42"/>
+        <location filename="../src/app/dlgchanges.cpp" line="+6"/>
+        <location filename="../src/app/mainwindow.cpp" line="+44"/>
         <location line="+4"/>
         <location line="+37"/>
         <location filename="../src/app/mainwindow_history.cpp" line="+185"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="+106"/>
+        <location filename="../src/app/mainwindow_sheet.cpp" line="+84"/>
         <source>错误</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-43"/>
         <location line="+34"/>
         <source>不能读取指定的文件</source>
         <translation>不能读取指定的文件</translation>
@@ -930,7 +931,7 @@
     </message>
     <message>
         <location line="-35"/>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="+150"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="+153"/>
         <source>LOAD %1</source>
         <translation>LOAD %1</translation>
     </message>
@@ -960,7 +961,7 @@
         <translation>发送：%1B | 接收：%2B</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_desktop.cpp" line="-115"/>
+        <location filename="../src/app/mainwindow_desktop.cpp" line="-118"/>
         <source>Read the transmitter&apos;s settings (%1)</source>
         <translation>从发射机读取参数（%1）</translation>
     </message>
@@ -985,7 +986,7 @@
         <translation>UPDATE 将改变哪些值；与文件或备份比较（%1）</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+121"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-245"/>
         <source>VIRTUAL-TX</source>
         <translation>VIRTUAL-TX</translation>
@@ -1059,12 +1060,12 @@
         <translation>序列号：%1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow_review.cpp" line="-48"/>
+        <location filename="../src/app/mainwindow_review.cpp" line="-49"/>
         <source>CHANGES</source>
         <translation>CHANGES</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>1 change is not saved or written to the transmitter.</source>
         <translation>有 1 处改动既未保存，也未写入发射机。</translation>
     </message>
@@ -1190,6 +1191,51 @@
         <source>unwritten values of the last session kept</source>
         <translation>已保留上次未写入的参数</translation>
     </message>
+    <message>
+        <location filename="../src/app/mainwindow_sheet.cpp" line="-22"/>
+        <source>SHEET</source>
+        <translation>SHEET</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The settings on one page: print them, or keep them as a PDF</source>
+        <translation>全部设置印在一页上：打印，或保存为 PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export PDF...</source>
+        <translation>导出 PDF...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The sheet could not be written; the file is as it was.</source>
+        <translation>设置单无法写入；文件保持原样。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Setup sheet written to %1</source>
+        <translation>设置单已写入 %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Setup sheet</source>
+        <translation>设置单</translation>
+    </message>
 </context>
 <context>
     <name>ParamBinding</name>
@@ -1217,7 +1263,7 @@
 <context>
     <name>ParamDocument</name>
     <message>
-        <location filename="../src/document/paramdocument.cpp" line="+81"/>
+        <location filename="../src/document/paramdocument.cpp" line="+85"/>
         <source>The recovery file %1 could not be read: %2</source>
         <translation>无法读取恢复文件 %1：%2</translation>
     </message>
@@ -1239,7 +1285,7 @@
         <translation>恢复未写入的参数</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Put back the transmitter&apos;s values</source>
         <translation>恢复为发射机中的值</translation>
     </message>
@@ -1249,7 +1295,7 @@
         <translation>READ</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+51"/>
         <source>frames from the transmitter</source>
         <translation>发射机发来的数据帧</translation>
     </message>
@@ -1295,6 +1341,69 @@
         <location line="+1"/>
         <source>it is not a parameter file</source>
         <translation>它不是参数文件</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheet</name>
+    <message>
+        <location filename="../src/sheet/sheetlayout.cpp" line="+110"/>
+        <source>Read from the transmitter on %1</source>
+        <translation>%1 从发射机读取</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>From the file %1</source>
+        <translation>来自文件 %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Values set in the editor, from no file and no READ</source>
+        <translation>编辑器中设定的数值，不来自文件，也未经 READ</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>1 value differs from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</source>
+        <translation>1 个数值与发射机不同：灰底加下划线，旁边是发射机中的数值 (TX)。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 values differ from the transmitter: underlined on grey, the transmitter&apos;s value beside (TX).</source>
+        <translation>%1 个数值与发射机不同：灰底加下划线，旁边是发射机中的数值 (TX)。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 value written by UPDATE, not yet confirmed by a READ: in italics.</source>
+        <translation>1 个数值已由 UPDATE 写入，尚未经 READ 确认：以斜体显示。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 values written by UPDATE, not yet confirmed by a READ: in italics.</source>
+        <translation>%1 个数值已由 UPDATE 写入，尚未经 READ 确认：以斜体显示。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every value is the transmitter&apos;s.</source>
+        <translation>所有数值均与发射机相同。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>J3K&amp;J3LM setup sheet</source>
+        <translation>J3K&amp;J3LM 设置单</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>MODEL AND NOTES</source>
+        <translation>模型与备注</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetpainter.cpp" line="+86"/>
+        <source>TX %1</source>
+        <translation>TX %1</translation>
+    </message>
+    <message>
+        <location filename="../src/sheet/sheetpdf.cpp" line="+32"/>
+        <source>cannot draw the PDF</source>
+        <translation>无法绘制 PDF</translation>
     </message>
 </context>
 <context>

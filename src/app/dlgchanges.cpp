@@ -233,7 +233,8 @@ void DlgChanges::loadBackup()
         critical(MainWindow::tr("不能读取指定的文件"), file.error);
         return;
     }
-    m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()));
+    m_load(QString::fromLatin1(file.bytes), tr("LOAD backup %1").arg(QFileInfo(path).completeBaseName()),
+           QFileInfo(path).fileName());
 }
 
 void DlgChanges::critical(const QString &text, const QString &details)

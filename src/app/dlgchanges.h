@@ -25,8 +25,8 @@ class DlgChanges : public QDialog
 
 public:
     // Loads a parameter file's text into the editor the way LOAD does, as
-    // the step named `step`; false when it was refused.
-    using Loader = std::function<bool(const QString &text, const QString &step)>;
+    // the step named `step`, `file` naming it; false when it was refused.
+    using Loader = std::function<bool(const QString &text, const QString &step, const QString &file)>;
 
     // Everything it shows counts against the document's values as they are
     // now, while it is open too. `history` is shown beside the changes; a

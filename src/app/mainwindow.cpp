@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->statusbar->addPermanentWidget(fstLabel);
     ui->statusbar->addPermanentWidget(secLabel);
     setUpReview();
+    setUpSheet();
 
     refrushInfoLabel();
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -149,6 +150,7 @@ void MainWindow::retranslate()
     refrushInfoLabel();
     retranslateReview();
     retranslateHistory();
+    retranslateSheet();
 }
 
 // The command bar's icons are loose files under images/ in the current
@@ -177,26 +179,27 @@ void MainWindow::load()
     m_fileFolder = dlg.folder();
     if (result != QDialog::Accepted)
         return;
-    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(dlg.filePath()).fileName()));
+    const QString name = QFileInfo(dlg.filePath()).fileName();
+    loadText(dlg.getContext(), tr("LOAD %1").arg(name), name);
 }
 
-bool MainWindow::loadText(const QString &text, const QString &step)
+bool MainWindow::loadText(const QString &text, const QString &step, const QString &file)
 {
     // A text that is not a parameter file, or holds a value a box cannot
     // show, would put nonsense or clamped values in the window; refuse it
     // whole rather than load part of it.
-    const j3k::FileParams file = j3k::paramsFromFileText(text, m_document->values());
-    if (!file.isParamFile) {
+    const j3k::FileParams params = j3k::paramsFromFileText(text, m_document->values());
+    if (!params.isParamFile) {
         QMessageBox::critical(this, tr("错误"), tr("文件格式不正确"));
         return false;
     }
-    if (!file.ok()) {
+    if (!params.ok()) {
         showCritical(tr("错误"), tr("The file holds values outside their ranges; nothing was loaded."),
-                     j3k::faultMessages(file.faults).join(u'\n'));
+                     j3k::faultMessages(params.faults).join(u'\n'));
         return false;
     }
     // Every value the records carry; VERSION, which none does, stays.
-    m_document->load(step, file.params);
+    m_document->load(step, params.params, file);
     return true;
 }
 
@@ -231,7 +234,7 @@ bool MainWindow::saveAs(const j3k::ParamSet &params)
         showCritical(tr("错误"), tr("不能写入指定的文件"), failure);
         return false;
     }
-    m_document->saved(params);
+    m_document->saved(params, QFileInfo(fileName).fileName());
     // The status line cuts a long text at its end, which is where the file's
     // name is: a long path gives way in the middle instead.
     const QString where = fontMetrics().elidedText(QDir::toNativeSeparators(fileName), Qt::ElideMiddle, width() / 2);

@@ -18,6 +18,7 @@ class ParamDocument;
 class PathLabel;
 class QAction;
 class QToolBar;
+class QToolButton;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -93,9 +94,9 @@ private:
     void startPortPolling();
     void pollPorts();
 
-    // LOAD's checks and decoding, for a text read by the load dialog; the
-    // values change as one step named `step`.
-    bool loadText(const QString &text, const QString &step);
+    // LOAD's checks and decoding, for a text read by the load dialog from
+    // `file`; the values change as one step named `step`.
+    bool loadText(const QString &text, const QString &step, const QString &file = {});
     // SAVE's file dialog and write; false when nothing was saved.
     bool saveAs(const j3k::ParamSet &params);
 
@@ -162,4 +163,13 @@ private:
     QToolBar *m_recoveryBar = nullptr;    // while dead editors' values are offered
     RecoveryFile::LeftOvers m_leftOvers;  // what the bar says
     bool m_keepRecovery = false;          // the window closes without the user choosing it
+
+    // The settings on one page (mainwindow_sheet.cpp): a print preview, or a PDF.
+    void setUpSheet();
+    void retranslateSheet();
+    void printSheet();
+    void exportSheet();
+    QToolButton *m_sheetButton = nullptr;
+    QAction *m_printSheet = nullptr;  // null where Qt has no print support
+    QAction *m_exportSheet = nullptr;
 };

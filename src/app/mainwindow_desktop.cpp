@@ -110,7 +110,10 @@ void MainWindow::setUpShortcuts()
     QAction *previous
         = tabKeys(-1, {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), {m_undo, m_redo, next, previous}));
+    QList<QAction *> actions{m_undo, m_redo, next, previous, m_exportSheet};
+    if (m_printSheet)
+        actions << m_printSheet;
+    qApp->installEventFilter(new CommandsFirst(this, std::move(buttons), actions));
     retranslateShortcuts();
 }
 
@@ -147,7 +150,7 @@ void MainWindow::loadFile(const QString &path)
     if (!dlg.readFile(path))
         return;
     m_fileFolder = dlg.folder();
-    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(path).fileName()));
+    loadText(dlg.getContext(), tr("LOAD %1").arg(QFileInfo(path).fileName()), QFileInfo(path).fileName());
 }
 
 // Each port's tooltip tells what the system knows of its adapter, so two

@@ -33,7 +33,8 @@ void MainWindow::showChanges()
     m_review->refresh();
     DlgChanges dlg(
         *m_document, m_document->history().stack(),
-        [this](const QString &text, const QString &step) { return loadText(text, step); }, this);
+        [this](const QString &text, const QString &step, const QString &file) { return loadText(text, step, file); },
+        this);
     dlg.addActions({m_undo, m_redo});  // the keys work there too
     dlg.exec();
 }

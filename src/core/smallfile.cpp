@@ -108,7 +108,7 @@ SmallFileRead readSmallFile(const QString &path, qint64 maxBytes)
     return {bytes, {}};
 }
 
-QString replaceSmallFile(const QString &path, const QByteArray &bytes)
+QString whyNotReplaceable(const QString &path)
 {
     // Saving over a device node, a FIFO or a folder would replace it with a
     // regular file (or write into a device); only a file may be replaced.
@@ -119,8 +119,13 @@ QString replaceSmallFile(const QString &path, const QByteArray &bytes)
                                            "Its name is not UTF-8; files are written under UTF-8 names only.");
 #endif
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return notRegular();
+    return info.exists() && !info.isFile() ? notRegular() : QString();
+}
+
+QString replaceSmallFile(const QString &path, const QByteArray &bytes)
+{
+    if (const QString refused = whyNotReplaceable(path); !refused.isEmpty())
+        return refused;
 
     // Written beside the target and renamed over it only when whole.
     // Unbuffered, so a failed write shows here: QSaveFile::commit() of Qt 6.4

@@ -33,6 +33,10 @@ QByteArray toLocalBytes(QStringView text);
 // read, and without waiting for a writer to appear.
 SmallFileRead readSmallFile(const QString &path, qint64 maxBytes = MaxLoadBytes);
 
+// Why a new file may not take the place of `path`: its name is not UTF-8,
+// or something other than a regular file is there. Empty when it may.
+QString whyNotReplaceable(const QString &path);
+
 // Puts `bytes` at `path`, which must be a regular file or not exist yet,
 // named in UTF-8. Empty when every byte is on disk; otherwise why not, and
 // whatever was at `path` is as it was.

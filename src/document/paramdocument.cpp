@@ -54,8 +54,10 @@ void ParamDocument::edit(int index, int value) { m_history->edit(index, value); 
 
 void ParamDocument::commitEdits() { m_history->commitEdits(); }
 
-void ParamDocument::load(const QString &step, const ParamSet &params)
+void ParamDocument::load(const QString &step, const ParamSet &params, const QString &file)
 {
+    m_file = file;
+    m_readAt = QDateTime();
     m_history->apply(step, params, recordIndexes());
     m_recovery->setBaseline(values());
     Q_EMIT stateChanged();
@@ -63,6 +65,8 @@ void ParamDocument::load(const QString &step, const ParamSet &params)
 
 void ParamDocument::restore(const QString &step, const ParamSet &params)
 {
+    m_file.clear();  // they came from no file
+    m_readAt = QDateTime();
     m_history->apply(step, params, recordIndexes());
     m_recovery->schedule();  // against the baseline of before
     Q_EMIT stateChanged();
@@ -94,8 +98,10 @@ ParamDocument::Restored ParamDocument::restoreLeftOver()
     return r;
 }
 
-void ParamDocument::saved(const ParamSet &params)
+void ParamDocument::saved(const ParamSet &params, const QString &file)
 {
+    m_file = file;
+    m_readAt = QDateTime();
     m_recovery->setBaseline(params);
     Q_EMIT stateChanged();
 }
@@ -183,8 +189,11 @@ void ParamDocument::readFinished(const j3k::ReadAnswer &answer)
     m_recovery->setBaseline(values(), f.set);
     const bool complete = m_state.noteFrames(values(), f.set, f.types, f.rates);
     m_readEnded = true;
-    if (complete)
+    if (complete) {
+        m_file.clear();
+        m_readAt = QDateTime::currentDateTime();
         completeRead();
+    }
     setBusy(false);
     Q_EMIT stateChanged();
 }
@@ -266,6 +275,24 @@ void ParamDocument::completeRead()
         if (!notTakenList->isEmpty())
             Q_EMIT notTaken(*notTakenList);
     }
+}
+
+j3k::SheetFacts ParamDocument::sheetFacts() const
+{
+    j3k::SheetFacts facts;
+    facts.values = values();
+    facts.file = m_file;
+    facts.readAt = m_readAt;
+    // The editor keeps every channel's pair; they are the transmitter's
+    // once a READ brought them, else only the one shown means anything.
+    if (m_state.reported(kDrUp, values()))
+        facts.rates = m_history->rates();
+    facts.versionRead = m_state.reported(j3k::paramIndex(u"spinBox_46"), values()).has_value();
+    if (m_state.hasReported()) {
+        facts.marks = m_state.marks(values());
+        facts.held = m_state.held(values());
+    }
+    return facts;
 }
 
 ParamDocument::Notes ParamDocument::notes() const

@@ -3,6 +3,7 @@
 
 #include "backups.h"
 #include "paramdiff.h"
+#include "sheetfacts.h"
 #include "transmitterstate.h"
 #include "txsession.h"
 
@@ -37,8 +38,9 @@ public:
     void edit(int index, int value);
     void commitEdits();
     // A whole set checked already (LOAD, a dropped file, a backup, a
-    // restored recovery file), as one step named `step`.
-    void load(const QString &step, const j3k::ParamSet &params);
+    // restored recovery file), as one step named `step`; from `file`, when
+    // one is named.
+    void load(const QString &step, const j3k::ParamSet &params, const QString &file = {});
     // The same for values an editor that is gone kept nowhere else: they
     // stay values to keep, so a close or a READ asks before losing them.
     void restore(const QString &step, const j3k::ParamSet &params);
@@ -51,7 +53,7 @@ public:
         QDateTime written;
     };
     Restored restoreLeftOver();
-    void saved(const j3k::ParamSet &params);
+    void saved(const j3k::ParamSet &params, const QString &file = {});
     void putBack();
     // Wait while a READ or UPDATE's pause is under way, so a READ stays one
     // step and the window never shows a set other than the one being sent.
@@ -83,6 +85,9 @@ public:
     bool hasConnected() const { return m_connected; }
     const j3k::TransmitterState &transmitter() const { return m_state; }
     QList<j3k::ParamChange> changes() const { return m_state.changes(values()); }
+    // The values for a setup sheet: from the file last loaded or saved, or
+    // the last whole READ, whichever came last; marked as the window marks them.
+    j3k::SheetFacts sheetFacts() const;
 
     // What the last commands came to, each only while it is still true.
     struct Notes {
@@ -122,4 +127,6 @@ private:
     qint64 m_lastFramesMs = -1;
     Notes m_notes;
     j3k::ParamSet m_confirmedOn;  // the values the UPDATE's check was made on
+    QString m_file;               // the file the values last came from or went to
+    QDateTime m_readAt;           // or when a whole READ brought them
 };

@@ -12,6 +12,10 @@
 #include <QList>
 #include <QString>
 
+namespace j3k {
+struct ReadAnswer;
+}
+
 namespace ctl {
 
 struct Text {
@@ -36,7 +40,7 @@ struct Command {
 };
 
 extern const Command showCommand, importCommand, setCommand, diffCommand;
-extern const Command readCommand, writeCommand;
+extern const Command readCommand, writeCommand, sheetCommand;
 
 void print(const QString &text);  // stdout, a line end added
 void note(const QString &text);   // stderr, after "j3kctl: "
@@ -60,6 +64,12 @@ Loaded load(const QString &path, Accept accept, Missing missing = Missing::Note)
 // Writes a parameter file atomically: the old file stays whole until the
 // new one is complete. The error text, or empty.
 QString save(const QString &path, const j3k::ParamSet &params);
+
+// --port, --baud and --timeout, for the commands on the transmitter.
+QList<QCommandLineOption> linkOptions();
+// READ on the port those options name, then DIS: Same with the whole
+// answer, or the status of a failure already reported.
+int readTransmitter(const QCommandLineParser &parser, j3k::ReadAnswer &answer);
 
 // "NAME  VALUE" lines, the names in one column.
 QString listing(const j3k::ParamSet &params, const j3k::ParamMask &which);

@@ -16,8 +16,8 @@ namespace {
 
 using namespace ctl;
 
-const std::array<const Command *, 6> kCommands{&showCommand, &importCommand, &setCommand,
-                                               &diffCommand, &readCommand,   &writeCommand};
+const std::array<const Command *, 7> kCommands{&showCommand, &importCommand, &setCommand,  &diffCommand,
+                                               &readCommand, &writeCommand,  &sheetCommand};
 
 const Command *findCommand(const QString &name)
 {

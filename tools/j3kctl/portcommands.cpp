@@ -15,8 +15,6 @@
 
 namespace ctl {
 
-namespace {
-
 QList<QCommandLineOption> linkOptions()
 {
     return {
@@ -28,6 +26,8 @@ QList<QCommandLineOption> linkOptions()
          QStringLiteral("ms"), QStringLiteral("2000")},
     };
 }
+
+namespace {
 
 // The link options read back, or why they cannot be.
 struct LinkArgs {
@@ -89,10 +89,10 @@ public:
     }
 
     // READ, with `base` for what the frames do not carry; `then` gets the
-    // values once every frame type came in, else an error.
-    void read(const j3k::ParamSet &base, std::function<void(const j3k::ParamSet &, const QString &)> then)
+    // answer once every frame type came in, else an error.
+    void read(const j3k::ParamSet &base, std::function<void(const j3k::ReadAnswer &, const QString &)> then)
     {
-        m_afterRead = [this, then](const j3k::ReadAnswer &answer) { then(answer.frames.params, readError(answer)); };
+        m_afterRead = [this, then](const j3k::ReadAnswer &answer) { then(answer, readError(answer)); };
         if (!m_session.startRead(base, m_args.timeoutMs)) {
             j3k::ReadAnswer none;
             none.frames.params = base;
@@ -192,23 +192,17 @@ private:
 
 int read(const QCommandLineParser &parser)
 {
-    const LinkArgs args = linkArgs(parser);
-    if (!args.error.isEmpty())
-        return fail(args.error);
-    Session session(args);
-    return session.run([&] {
-        session.read(j3k::ParamSet(), [&](const j3k::ParamSet &params, const QString &error) {
-            if (!error.isEmpty())
-                return session.finish(fail(error));
-            if (!parser.isSet(QStringLiteral("o"))) {
-                // The transmitter reports VERSION too, though no file keeps it.
-                print(listing(params, j3k::allParams()));
-                return session.finish(Same);
-            }
-            const QString saveError = save(parser.value(QStringLiteral("o")), params);
-            session.finish(saveError.isEmpty() ? Same : fail(saveError));
-        });
-    });
+    j3k::ReadAnswer answer;
+    if (const int status = readTransmitter(parser, answer); status != Same)
+        return status;
+    const j3k::ParamSet &params = answer.frames.params;
+    if (!parser.isSet(QStringLiteral("o"))) {
+        // The transmitter reports VERSION too, though no file keeps it.
+        print(listing(params, j3k::allParams()));
+        return Same;
+    }
+    const QString saveError = save(parser.value(QStringLiteral("o")), params);
+    return saveError.isEmpty() ? Same : fail(saveError);
 }
 
 int write(const QCommandLineParser &parser)
@@ -226,7 +220,8 @@ int write(const QCommandLineParser &parser)
 
     Session session(args);
     const auto check = [&] {
-        session.read(in.params, [&](const j3k::ParamSet &back, const QString &error) {
+        session.read(in.params, [&](const j3k::ReadAnswer &answer, const QString &error) {
+            const j3k::ParamSet &back = answer.frames.params;
             if (!error.isEmpty()) {
                 note(error + u'\n' + tr("both records were sent, but the read-back failed: the write is unconfirmed"));
                 return session.finish(Unconfirmed);
@@ -259,10 +254,10 @@ int write(const QCommandLineParser &parser)
             return update();
         // Read with the file's D/R channel, so the backup keeps the very
         // rates this write replaces.
-        session.read(in.params, [&](const j3k::ParamSet &before, const QString &error) {
+        session.read(in.params, [&](const j3k::ReadAnswer &before, const QString &error) {
             if (!error.isEmpty())
                 return session.finish(fail(error + tr("; nothing written")));
-            const j3k::BackupStore::Result saved = j3k::BackupStore().add(before);
+            const j3k::BackupStore::Result saved = j3k::BackupStore().add(before.frames.params);
             if (!saved.ok())
                 return session.finish(
                     fail(tr("cannot back up the transmitter's settings: %1; nothing written").arg(saved.error)));
@@ -274,6 +269,20 @@ int write(const QCommandLineParser &parser)
 }
 
 }  // namespace
+
+int readTransmitter(const QCommandLineParser &parser, j3k::ReadAnswer &answer)
+{
+    const LinkArgs args = linkArgs(parser);
+    if (!args.error.isEmpty())
+        return fail(args.error);
+    Session session(args);
+    return session.run([&] {
+        session.read(j3k::ParamSet(), [&](const j3k::ReadAnswer &read, const QString &error) {
+            answer = read;
+            session.finish(error.isEmpty() ? Same : fail(error));
+        });
+    });
+}
 
 const Command readCommand{
     "read",

@@ -10,7 +10,8 @@ enum class Language { Chinese, English };
 // Chinese for a Chinese locale, English for any other.
 Language languageFor(const QLocale &locale);
 
-// Installs the editor's texts and Qt's own (dialog buttons, the file dialog)
-// in `language`, in place of those installed before. Every window re-texts
-// itself on the language change this sends.
+// Installs the editor's texts and, where the program carries them, Qt's own
+// (dialog buttons, the file dialog) in `language`, in place of those
+// installed before. Every window re-texts itself on the language change
+// this sends.
 void setLanguage(Language language);
