@@ -60,8 +60,10 @@ private Q_SLOTS:
         });
         button(w, "pushButtonSave")->click();
         QCOMPARE(contentsOf(path(written)), kStartFile);
-        QCOMPARE(w.statusBar()->currentMessage(),
-                 QStringLiteral("saved to %1").arg(QDir::toNativeSeparators(path(written))));
+        // A long folder gives way in the middle; the file's name always shows.
+        const QString said = w.statusBar()->currentMessage();
+        QVERIFY2(said.startsWith(u"saved to ") && said.endsWith(QDir::toNativeSeparators(u'/' + written)),
+                 qPrintable(said));
     }
 
     void loadRefusesGarbage_data()
