@@ -45,6 +45,9 @@ std::unique_ptr<QLockFile> lockFor(const QString &path)
 // locked" does not.
 QString whyNotMade(const QString &path)
 {
+    // Unbuffered: a buffered write fails only in the close, too late for
+    // the reason, and probe.remove() then gives up and leaves the file
+    // where the lock belongs, so that every later lock fails.
     QFile probe(path);
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return probe.errorString();
@@ -52,8 +55,6 @@ QString whyNotMade(const QString &path)
     const bool written = probe.write(QByteArray(512, '\n')) == 512;
     const QString reason = probe.errorString();
     probe.close();
-    // Not probe.remove(), which leaves the file after an error: the next
-    // lock would find it there and fail for good.
     QFile::remove(path);
     return written ? RecoveryFile::tr("the reason is unknown") : reason;
 }
