@@ -163,6 +163,19 @@ private Q_SLOTS:
                  qPrintable(page));
         QVERIFY(page.contains("j3k-editor " + QCoreApplication::applicationVersion()));
         QCOMPARE(page.contains(QRegularExpression(QStringLiteral("\\p{Han}"))), chinese);
+        // Every text in the window's font, which the PDF carries: no other
+        // font stands in for a character it lacks.
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(fonts.waitForFinished());
+        static const QRegularExpression named(QStringLiteral("^(?:[A-Z]{6}\\+)?(\\S+)"),
+                                              QRegularExpression::MultilineOption);
+        QStringList used;
+        for (const QRegularExpressionMatch &m : named.globalMatch(QString::fromUtf8(fonts.readAllStandardOutput())))
+            used << m.captured(1);
+        used = used.mid(2);  // the heading and its rule
+        used.removeDuplicates();
+        QCOMPARE(used, QStringList("WenQuanYiMicroHeiJ3K"));
     }
 
 private:

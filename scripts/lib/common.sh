@@ -5,9 +5,10 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
-# What the editor needs to build and run.
+# What the editor needs to build and run; the last two give the build the
+# font it carries, cut down to the editor's characters.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-                qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+                qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei fonttools)
 
 # What ./scripts/windows adds: the MinGW-w64 cross compiler and NSIS, then
 # Wine for its tests.

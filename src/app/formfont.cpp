@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formfont.h"
 
+#include "editorfont.h"
+
 #include <QFont>
 #include <QWidget>
 
 // The form was laid out for a font whose Latin letters are narrow and whose
 // Chinese characters and full-width colons fill a square: WenQuanYi Micro
-// Hei (fonts-wqy-microhei) draws both, at 12 pixels, within its boxes.
+// Hei draws both, at 12 pixels, within its boxes. The editor carries its
+// own copy, so that no system draws the form in another font.
 void useFormFont(QWidget *root)
 {
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    QFont font(editorFontFamily());
     font.setPixelSize(12);
     root->setFont(font);
     // Texts the form sizes in points get the pixels those points had at 96

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheetpainter.h"
 
+#include "editorfont.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -30,7 +32,9 @@ public:
 
     void font(double points, bool bold = false, bool italic = false, bool underline = false)
     {
-        QFont f;
+        // The window's font: the sheet reads as the window does, on paper and
+        // in the PDF (which embeds it), on every system.
+        QFont f(editorFontFamily());
         f.setPointSizeF(points);
         // Any spacing at all keeps Qt from joining "fi" into one glyph, which
         // a PDF reader would then find and copy as "ﬁ" (file names, "FAIL").
