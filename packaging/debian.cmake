@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Debian system expects beside the programs: manual pages, a
 # machine-readable copyright and a changelog, the last two under
-# /usr/share/doc/j3k-editor.
+# /usr/share/doc/j3k-editor with the licence and third-party notices.
 
 # The editor's and j3kctl's pages come from their --help, so they never
 # drift from it; txsim's --help says too little, so its page is written by hand.
@@ -46,4 +46,7 @@ add_custom_target(debian-docs ALL DEPENDS ${man_pages} ${changelog})
 
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES debian/copyright ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The same licence files as in the Windows zip; the texts they name are in
+# /usr/share/common-licenses, as the copyright file says.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE licenses/THIRD-PARTY-NOTICES.txt DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME j3k-editor)

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from the install rules and checks what a user's system
 # would get: lintian finds no error and no warning (copyright, changelog,
-# manual pages, stripped programs, dependencies), the programs are there,
-# and the .desktop entry and metainfo are well-formed. The tools come
+# manual pages, stripped programs, dependencies), the programs and the
+# licences are there, and the .desktop entry and metainfo are well-formed. The tools come
 # with ./scripts/test (Debian: lintian, desktop-file-utils, appstream, dpkg).
 set -euo pipefail
 build=$1
@@ -17,11 +17,15 @@ lintian --fail-on error,warning "$deb" || fail=1
 
 dpkg-deb -x "$deb" "$scratch/root"
 # lintian wants a manual page for each program in bin/.
-installed=(bin/j3k-editor bin/j3kctl libexec/j3k-editor/j3kctl-sheet share/icons/hicolor/64x64/apps/j3k-editor.png)
+installed=(bin/j3k-editor bin/j3kctl libexec/j3k-editor/j3kctl-sheet share/icons/hicolor/64x64/apps/j3k-editor.png
+           share/doc/j3k-editor/LICENSE share/doc/j3k-editor/THIRD-PARTY-NOTICES.txt)
 [ -e "$build/bin/txsim" ] && installed+=(bin/txsim)
 for f in "${installed[@]}"; do
     [ -e "$scratch/root/usr/$f" ] || { echo "not in the .deb: $f"; fail=1; }
 done
+# The font built into the programs is named with its licence.
+grep -q '^License: Apache-2.0 or GPL-3+ with Font exception$' "$scratch/root/usr/share/doc/j3k-editor/copyright" ||
+    { echo "the copyright file does not give the font's licence"; fail=1; }
 # --help and --version answer on stdout wherever the programs are installed,
 # without a display too.
 for p in j3k-editor j3kctl; do
