@@ -14,6 +14,9 @@ void useFormFont(QWidget *root)
 {
     QFont font(editorFontFamily());
     font.setPixelSize(12);
+    // Glyphs as wide as the font draws them, not widened to whole pixels by
+    // hinting as one system's font engine would and another's would not.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     root->setFont(font);
     // Texts the form sizes in points get the pixels those points had at 96
     // dots per inch, where the form was laid out, so that a screen set to

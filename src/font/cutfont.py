@@ -17,6 +17,7 @@ FAMILY = "WenQuanYi Micro Hei J3K"
 LIMIT = 1_000_000  # bytes; every start reads it whole
 
 pyftsubset, source, out, *texts = sys.argv[1:]
+os.makedirs(os.path.dirname(out), exist_ok=True)
 # Every character the files hold, and those their sources write as escapes
 # ("\u2013", "\x{2E80}"), which is how a few of the shown ones are written.
 chars = set()
@@ -48,7 +49,6 @@ for platform, encoding, language in ((1, 0, 0), (3, 1, 0x409)):
     for name_id in (1, 3, 4, 6):
         name.setName(renamed[name_id], name_id, platform, encoding, language)
     name.setName(note, 10, platform, encoding, language)
-os.makedirs(os.path.dirname(out), exist_ok=True)
 font.save(out)
 os.remove(cut)
 size = os.path.getsize(out)
