@@ -106,7 +106,7 @@ int main(int argc, char *argv[])
         std::printf("load average: not known here\n");
     else
         std::printf("load average: %.2f%s\n", load, load > 1 ? "  NOT COMPARABLE: above 1, the machine was busy" : "");
-    line("start-up to first idle, vs form", median(times[0]), median(times[1]), "ms", "ratio <= 1.15");
+    line("start-up to first idle, vs form", median(times[0]), median(times[1]), "ms", "ratio <= 1.10");
     line("resident memory idle, vs form", median(rss[0]), median(rss[1]), "MiB", "ratio <= 1.15");
     line("start-up to first idle, vs bare", median(times[0]), median(times[2]), "ms", "none; no text at all");
     line("start-up to first idle, vs label", median(times[0]), median(times[3]), "ms", "none; fonts alone");
