@@ -5,7 +5,7 @@
 # draws in it and not in a WenQuanYi Micro Hei of another version the
 # system may have, says in the font what was changed (as the font's Apache
 # licence asks), and stops the build if it is no longer small.
-#   cutfont.py PYFTSUBSET FONT.ttc OUT.ttf TEXT-FILE...
+#   cutfont.py PYFTSUBSET FONT.ttc OUT.ttf LIST  (LIST: the text files, one a line)
 import os
 import re
 import subprocess
@@ -16,7 +16,9 @@ from fontTools.ttLib import TTFont
 FAMILY = "WenQuanYi Micro Hei J3K"
 LIMIT = 1_000_000  # bytes; every start reads it whole
 
-pyftsubset, source, out, *texts = sys.argv[1:]
+pyftsubset, source, out, listed_texts = sys.argv[1:]
+with open(listed_texts, encoding="utf-8") as f:
+    texts = [line for line in f.read().split("\n") if line]
 os.makedirs(os.path.dirname(out), exist_ok=True)
 # Every character the files hold, and those their sources write as escapes
 # ("\u2013", "\x{2E80}"), which is how a few of the shown ones are written.
