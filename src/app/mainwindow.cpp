@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "comboaccessible.h"
 #include "dlgload.h"
 #include "filelog.h"
 #include "formfont.h"
@@ -37,6 +38,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
+    installComboAccessible();
     // The font first: every widget of the form starts with it rather than
     // changing to it, which costs a third of the form's own set-up.
     useFormFont(this);
