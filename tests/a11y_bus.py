@@ -44,12 +44,17 @@ def outer(editor):
 
 def inner(editor):
     launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"])
+    # Asked before it has its name, the session bus would start a second one.
+    session, deadline = Gio.bus_get_sync(Gio.BusType.SESSION), time.monotonic() + 10
+    while not session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None, 0, -1).unpack()[0]:
+        if launcher.poll() is not None or time.monotonic() > deadline:
+            sys.exit(SKIP)
+        time.sleep(0.05)
+    Atspi.get_desktop(0).get_child_count()  # the registry up before the editor looks for it
+    print(STARTED)
     editor = subprocess.Popen([editor, "--lang", "en"], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     try:
-        time.sleep(0.5)
-        if launcher.poll() is not None:
-            sys.exit(SKIP)
-        print(STARTED)
         controls, deadline = [], time.monotonic() + 30
         while not controls and time.monotonic() < deadline:
             time.sleep(0.3)
@@ -144,6 +149,6 @@ if __name__ == "__main__":
         outer(sys.argv[1])
     import gi
     gi.require_version("Atspi", "2.0")
-    from gi.repository import Atspi, GLib
+    from gi.repository import Atspi, Gio, GLib
     VALUE_ROLES = (Atspi.Role.SPIN_BUTTON, Atspi.Role.COMBO_BOX)
     inner(sys.argv[2])
