@@ -5,6 +5,7 @@
 #include "comboaccessible.h"
 #include "dlgload.h"
 #include "filelog.h"
+#include "focusring.h"
 #include "formfont.h"
 #include "parambinding.h"
 #include "paramdocument.h"
@@ -39,6 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     installComboAccessible();
+    installFocusRing();
     // The font first: every widget of the form starts with it rather than
     // changing to it, which costs a third of the form's own set-up.
     useFormFont(this);
