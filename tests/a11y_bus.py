@@ -49,6 +49,7 @@ def inner(editor):
     while not session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                                 "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None, 0, -1).unpack()[0]:
         if launcher.poll() is not None or time.monotonic() > deadline:
+            launcher.terminate()
             sys.exit(SKIP)
         time.sleep(0.05)
     Atspi.get_desktop(0).get_child_count()  # the registry up before the editor looks for it
