@@ -17,7 +17,8 @@ constexpr int kWidth = 2;
 class FocusRing : public QWidget
 {
 public:
-    FocusRing()
+    explicit FocusRing(QWidget *parent)
+        : QWidget(parent)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -77,8 +78,9 @@ void installFocusRing()
     installed = true;
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {
         static QPointer<FocusRing> ring;
-        if (!ring)
-            ring = new FocusRing;
-        ring->follow(now);
+        if (!ring && now && now->parentWidget() && !now->isWindow())
+            ring = new FocusRing(now->parentWidget());  // never without a parent, which would outlive every window
+        if (ring)
+            ring->follow(now);
     });
 }
