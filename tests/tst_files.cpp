@@ -6,6 +6,7 @@
 #include "windowtest.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -100,14 +101,35 @@ private Q_SLOTS:
         QCOMPARE(differences(ParamBinding(&w).read(), before), QString());
     }
 
-    // A file holding a hex dump loads as the text it stands for.
-    void hexDump()
+    // LOAD's file dialog opens on "All files", which lists a name without a
+    // dot too; a file holding a hex dump loads as the text it stands for.
+    void loadBrowsedFile_data()
     {
-        const QString file = writeFile(path(QStringLiteral("dump.txt")), " 53 30 5a\t5A ");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("hex dump") << "dump.txt" << QByteArray(" 53 30 5a\t5A ");
+        QTest::newRow("a name without a dot") << "glider" << QByteArray("S0ZZ");
+    }
+    void loadBrowsedFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString file = writeFile(path(name), content);
         DlgLoad dlg;
         ModalScript script;
-        script.then("QFileDialog", chooseFile(file));
+        QStringList listed;
+        script.then("QFileDialog", [&](QWidget *dialog) {
+            const auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+            QTest::qWaitFor([&] {  // the folder is read on a thread of the dialog's own
+                listed.clear();
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                    listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+                return listed.contains(name);
+            });
+            chooseFile(file)(dialog);
+        });
         child<QToolButton>(dlg, "toolButton")->click();
+        QVERIFY2(listed.contains(name), qPrintable(listed.join(u", ")));
         QCOMPARE(child<QTextBrowser>(dlg, "textBrowser")->toPlainText(), QStringLiteral("S0ZZ"));
         QCOMPARE(dlg.getContext(), QStringLiteral("S0ZZ"));
     }

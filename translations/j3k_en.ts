@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ComboAccessible</name>
+    <message>
+        <location filename="../src/app/comboaccessible.cpp" line="+34"/>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+</context>
+<context>
     <name>DlgChanges</name>
     <message>
         <location filename="../src/app/dlgchanges.cpp" line="+56"/>
@@ -401,8 +409,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+263"/>
-        <location line="+518"/>
+        <location line="+269"/>
+        <location line="+519"/>
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
@@ -411,12 +419,17 @@
         <translation>OPEN</translation>
     </message>
     <message>
-        <location line="-1058"/>
+        <location line="-1065"/>
         <source>PortNum：</source>
         <translation>PortNum:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+4"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>DTR</source>
         <translation>DTR</translation>
     </message>
@@ -431,7 +444,12 @@
         <translation>BaudR:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Baud rate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>2400</source>
         <translation>2400</translation>
     </message>
@@ -481,7 +499,12 @@
         <translation>DataB:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Data bits</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>8</source>
         <translation>8</translation>
     </message>
@@ -506,7 +529,12 @@
         <translation>STOPB:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Stop bits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>1</source>
         <translation>1</translation>
     </message>
@@ -526,7 +554,12 @@
         <translation>Parity:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Parity</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>None</source>
         <translation>None</translation>
     </message>
@@ -556,20 +589,25 @@
         <translation>Control:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Flow control</source>
+        <translation>Flow control</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <location line="+149"/>
-        <location line="+281"/>
+        <location line="+282"/>
         <location line="+237"/>
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+149"/>
+        <location filename="../src/app/mainwindow.cpp" line="+153"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location line="-950"/>
+        <location line="-951"/>
         <source>HARDWARE</source>
         <translation>HARDWARE</translation>
     </message>
@@ -595,7 +633,7 @@
     </message>
     <message>
         <location line="+12"/>
-        <location line="+384"/>
+        <location line="+385"/>
         <location line="+174"/>
         <location line="+123"/>
         <location line="+141"/>
@@ -603,7 +641,7 @@
         <translation>MIX:</translation>
     </message>
     <message>
-        <location line="-802"/>
+        <location line="-803"/>
         <source>CH ：</source>
         <translation>CH:</translation>
     </message>
@@ -619,7 +657,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <location line="+696"/>
+        <location line="+697"/>
         <location line="+14"/>
         <location line="+120"/>
         <location line="+14"/>
@@ -627,8 +665,8 @@
         <translation>CH1</translation>
     </message>
     <message>
-        <location line="-843"/>
-        <location line="+696"/>
+        <location line="-844"/>
+        <location line="+697"/>
         <location line="+14"/>
         <location line="+120"/>
         <location line="+14"/>
@@ -636,8 +674,8 @@
         <translation>CH2</translation>
     </message>
     <message>
-        <location line="-843"/>
-        <location line="+696"/>
+        <location line="-844"/>
+        <location line="+697"/>
         <location line="+14"/>
         <location line="+120"/>
         <location line="+14"/>
@@ -645,8 +683,8 @@
         <translation>CH3</translation>
     </message>
     <message>
-        <location line="-843"/>
-        <location line="+696"/>
+        <location line="-844"/>
+        <location line="+697"/>
         <location line="+14"/>
         <location line="+120"/>
         <location line="+14"/>
@@ -654,7 +692,12 @@
         <translation>CH4</translation>
     </message>
     <message>
-        <location line="-838"/>
+        <location line="-842"/>
+        <source>D/R SW</source>
+        <translation>D/R SW</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>SWA</source>
         <translation>SWA</translation>
     </message>
@@ -1308,7 +1351,7 @@
 <context>
     <name>RecoveryFile</name>
     <message>
-        <location filename="../src/document/recoveryfile.cpp" line="+58"/>
+        <location filename="../src/document/recoveryfile.cpp" line="+59"/>
         <source>the reason is unknown</source>
         <translation>the reason is unknown</translation>
     </message>
@@ -1432,7 +1475,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+69"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+68"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>

@@ -10,6 +10,10 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
                 qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei fonttools)
 
+# What the test of the editor on the accessibility bus needs: a session bus,
+# the AT-SPI bus and registry, and Python's AT-SPI client.
+A11Y_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+
 # What ./scripts/windows adds: the MinGW-w64 cross compiler and NSIS, then
 # Wine for its tests.
 WINDOWS_PACKAGES=(ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools icoutils nsis)

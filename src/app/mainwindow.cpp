@@ -2,8 +2,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "comboaccessible.h"
 #include "dlgload.h"
 #include "filelog.h"
+#include "focusring.h"
 #include "formfont.h"
 #include "parambinding.h"
 #include "paramdocument.h"
@@ -37,6 +39,8 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
+    installComboAccessible();
+    installFocusRing();
     // The font first: every widget of the form starts with it rather than
     // changing to it, which costs a third of the form's own set-up.
     useFormFont(this);
