@@ -239,7 +239,8 @@ void ParamDocument::framesArrived(const j3k::FrameValues &frames)
     m_history->apply(tr("frames from the transmitter"), frames.params, shown, -m_frameBurst,
                      frames.hasRates ? &rates : nullptr);
     m_recovery->setBaseline(known, frames.set);
-    m_state.noteFrames(known, frames.set, frames.types, frames.rates);
+    if (m_state.noteFrames(known, frames.set, frames.types, frames.rates))
+        m_notes.disagreed.clear();  // late frames made the READ whole
     Q_EMIT stateChanged();
 }
 

@@ -142,6 +142,10 @@ private:
                             .arg(j3k::FrameTypeCount);
         for (const QString &refused : answer.frames.refused)
             error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
+        for (const quint8 type : answer.disagreed)
+            error
+                += u'\n'
+                   + tr("port %1: %2: three answers disagreed; is the line noisy?").arg(m_name, j3k::frameGroup(type));
         return error;
     }
 
