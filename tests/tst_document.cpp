@@ -205,6 +205,7 @@ private Q_SLOTS:
             QByteArray answer;
             for (const quint8 type : frameTypes()) {
                 QByteArray frame = encodeFrame(type, tx, rates);
+                frame[0] = char(n);  // carries nothing: a transmitter may count its answers there
                 if (type == 0x55)
                     frame[4] = char(0xFF);  // SUB-TRIM CH1 135
                 if (type == 0x66)
