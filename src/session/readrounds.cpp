@@ -46,8 +46,6 @@ void ReadRounds::feed(QByteArrayView bytes)
         m_bytes[std::size_t(m_round - 1)].append(bytes.data(), bytes.size());
 }
 
-bool ReadRounds::roundHasBytes() const { return m_round > 0 && !m_bytes[std::size_t(m_round - 1)].isEmpty(); }
-
 bool ReadRounds::roundHasFrames() const { return m_round > 0 && !framesOf(m_round).isEmpty(); }
 
 bool ReadRounds::roundComplete() const

@@ -43,9 +43,8 @@ public:
     int round() const { return m_round; }
     // Bytes that came in the current round.
     void feed(QByteArrayView bytes);
-    // Whether the current round has received any byte, and a whole frame of
-    // every group, well formed or not.
-    bool roundHasBytes() const;
+    // Whether the current round has brought a whole frame, and one of
+    // every group, in step or not.
     bool roundHasFrames() const;
     bool roundComplete() const;
     // After a round: whether a group lacks two agreeing answers and a round

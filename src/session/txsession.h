@@ -32,10 +32,11 @@ struct FrameValues {
     QStringList refused;
 };
 
-// What a READ came to: the frames of its answer, taken together.
+// What a READ came to: the groups two of its answers agreed on, taken
+// together.
 struct ReadAnswer {
     FrameValues frames;
-    int typesSeen = 0;
+    int typesSeen = 0;  // groups agreed on and within range
     // Groups that came in two answers or more, no two of them alike: values
     // a noisy line changed, so none of them is taken.
     QList<quint8> disagreed;
