@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's serial path under load, in a real (offscreen) window: how fast
 // readMyCom takes frames in, and how long READ and UPDATE take against the
-// virtual transmitter behind a pseudo-terminal.
+// virtual transmitter behind a pseudo-terminal; what READ's second answer
+// costs on a clean line. --soak runs the line's long trial (soak.cpp).
 #include "frames.h"
 #include "mainwindow.h"
+#include "ptypair.h"
 #include "ptytransmitter.h"
+#include "soak.h"
+#include "txsession.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -152,6 +157,75 @@ double updateMs()
     return median(runs);
 }
 
+// READ through TxSession against a transmitter that puts its answer on
+// the wire at `baud`: one frame each frame-time, the first a frame-time
+// after "RRR". The median of 9 READs, whole, and the part of it the line
+// did not take: the editor's own, from the click to the first "RRR", from
+// the end of each answer to what follows it.
+struct ReadCost {
+    double wholeMs = -1;
+    double wireMs = 0;  // one answer's time on the wire at that rate, as sent
+    double ownMs = -1;
+};
+
+ReadCost doubleReadCost(qint32 baud)
+{
+    PtyPair pty;
+    j3k::TxSession session;
+    PortSettings settings;
+    settings.baudRate = baud;
+    settings.portName = pty.slavePath();
+    if (!session.open(settings))
+        return {};
+    const QByteArray answer = j3k::encodeFrames(j3k::ParamSet(), j3k::DrRates{});
+    const qint64 frameNs = qint64(j3k::FrameLength) * 10 * 1'000'000'000 / baud;
+    QElapsedTimer clock;
+    qint64 answerStart = 0;
+    qint64 onWire = 0;  // nanoseconds the answers of this READ took
+    int frame = 0;
+    QTimer pacer;
+    pacer.setSingleShot(true);
+    pacer.setTimerType(Qt::PreciseTimer);
+    const auto next = [&] {
+        pacer.start(int(std::max<qint64>(0, answerStart + (frame + 1) * frameNs - clock.nsecsElapsed()) / 1'000'000));
+    };
+    QObject::connect(&pacer, &QTimer::timeout, [&] {
+        pty.write(answer.mid(frame * j3k::FrameLength, j3k::FrameLength));
+        if (++frame < j3k::FrameTypeCount)
+            next();
+        else
+            onWire += clock.nsecsElapsed() - answerStart;
+    });
+    QByteArray heard;
+    QObject::connect(&pty, &PtyPair::readyRead, [&] {
+        heard += pty.readAll();
+        if (heard.endsWith("RRR")) {
+            heard.clear();
+            answerStart = clock.nsecsElapsed();
+            frame = 0;
+            next();
+        }
+    });
+    bool done = false;
+    QObject::connect(&session, &j3k::TxSession::readFinished, [&](const j3k::ReadAnswer &a) { done = a.complete(); });
+    std::vector<double> whole, own;
+    for (int i = 0; i < 9; ++i) {
+        done = false;
+        onWire = 0;
+        clock.start();
+        if (!session.startRead(j3k::ParamSet(), 5000))
+            return {};
+        while (session.isReading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const qint64 total = clock.nsecsElapsed();
+        if (!done)
+            return {};
+        whole.push_back(total / 1e6);
+        own.push_back((total - onWire) / 1e6);
+    }
+    return {median(whole), double(answer.size()) * 10 * 1000 / baud, median(own)};
+}
+
 void line(const char *what, double value, const char *unit, double ratio, const char *ratioOf, const char *goal)
 {
     std::printf("%-34s %10.2f %-6s ratio %7.3f %-24s (goal %s)\n", what, value, unit, ratio, ratioOf, goal);
@@ -163,6 +237,15 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The editor's serial path measured against VIRTUAL-TX."));
+    parser.addHelpOption();
+    const QCommandLineOption soakOption(QStringLiteral("soak"),
+                                        QStringLiteral("10,000 READs and 300 UPDATEs with their READ, one line."));
+    parser.addOption(soakOption);
+    parser.process(app);
+    if (parser.isSet(soakOption))
+        return soak() ? 0 : 1;
     constexpr double lineRate = 115200 / 10.0;  // bytes per second, 8N1
 
     const double rate = receiveRate();
@@ -171,5 +254,11 @@ int main(int argc, char *argv[])
     line("READ, click to last widget set", read, "ms", read / 50.0, "of the 50 ms goal", "< 50 ms");
     const double update = updateMs();
     line("UPDATE, click to G at the far end", update, "ms", update / 520.0, "of the 520 ms goal", "< 520 ms");
+    for (const qint32 baud : {9600, 115200}) {
+        const ReadCost cost = doubleReadCost(baud);
+        std::printf(
+            "READ twice on a clean %6d line  %10.2f ms     = 2 x %.2f ms on the wire + %.2f ms (goal <= 2 ms)\n",
+            int(baud), cost.wholeMs, cost.wireMs, cost.ownMs);
+    }
     return 0;
 }

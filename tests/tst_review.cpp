@@ -30,12 +30,12 @@ QStringList marked(const QWidget &w, const char *mark)
     return names;
 }
 
-// READ, until the whole answer is in.
+// READ, until both whole answers are in.
 void readAll(MainWindow &w, const QString &panelAfter = QStringLiteral("same as the transmitter"))
 {
     const int received = statusLine(w).section(u'：', -1).chopped(1).toInt();
     button(w, "pushButtonRead")->click();
-    QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(received + 14 * FrameLength)));
+    QTRY_VERIFY(statusLine(w).endsWith(QStringLiteral("%1B").arg(received + 2 * 14 * FrameLength)));
     QTRY_COMPARE(panel(w), panelAfter);
 }
 

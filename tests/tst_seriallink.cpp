@@ -61,39 +61,47 @@ private Q_SLOTS:
         QTRY_COMPARE(wire.received, QByteArray("OK\x52\x52\x52"));
         QTRY_COMPARE(statusLine(w), openLine(port, 3, 0, settings));
 
-        // A stray byte, then the answer cut anywhere: each block is counted as
-        // it comes, and exactly what the frames carry reaches the widgets.
+        // The answer, twice: READ asks again and takes what two answers agree on.
         const ParamSet read = applied(ParamSet(), {"spinBox=1", "spinBox_3=1", "spinBox_4=1", "doubleSpinBox=111",
                                                    "spinBox_45=3", "spinBox_46=300"});
-        const QByteArray answer = QByteArray(1, '\x00') + encodeFrames(read, sameRates(read));
-        const QByteArrayList blocks{answer.left(6), answer.mid(6, 7), answer.mid(13)};
-        int received = 0;
+        QVERIFY(wire.pty.write(encodeFrames(read, sameRates(read))));
+        QTRY_COMPARE(wire.received, QByteArray("OKRRRRRR"));
+        QVERIFY(wire.pty.write(encodeFrames(read, sameRates(read))));
+        QTRY_COMPARE(differences(ParamBinding(&w).read(), read), QString());
+
+        // A stray byte, then frames nobody asked for, cut anywhere: each block
+        // is counted as it comes, and exactly what the frames carry reaches
+        // the widgets.
+        const ParamSet later = applied(read, {"spinBox_5=1", "doubleSpinBox=95"});
+        const QByteArray stream = QByteArray(1, '\x00') + encodeFrames(later, sameRates(later));
+        const QByteArrayList blocks{stream.left(6), stream.mid(6, 7), stream.mid(13)};
+        int received = 2 * FrameTypeCount * FrameLength;
         for (const QByteArray &block : blocks) {
             QVERIFY(wire.pty.write(block));
             received += int(block.size());
-            QTRY_COMPARE(statusLine(w), openLine(port, 3, received, settings));
+            QTRY_COMPARE(statusLine(w), openLine(port, 6, received, settings));
         }
-        QTRY_COMPARE(differences(ParamBinding(&w).read(), read), QString());
+        QTRY_COMPARE(differences(ParamBinding(&w).read(), later), QString());
 
         // UPDATE: S, then G, each counted.
         button(w, "pushButtonSend2")->click();
-        const QByteArray update = paramFileBytes(read);
-        QTRY_COMPARE(wire.received, "OKRRR" + update);
-        QTRY_COMPARE(statusLine(w), openLine(port, 165, received, settings));
+        const QByteArray update = paramFileBytes(later);
+        QTRY_COMPARE(wire.received, "OKRRRRRR" + update);
+        QTRY_COMPARE(statusLine(w), openLine(port, 168, received, settings));
 
         // Half a frame, then close: DIS goes out, the counts stay.
         QVERIFY(wire.pty.write(QByteArray::fromHex("00 FE 0C 44 01")));
-        QTRY_COMPARE(statusLine(w), openLine(port, 165, received + 5, settings));
+        QTRY_COMPARE(statusLine(w), openLine(port, 168, received + 5, settings));
         button(w, "pushButtonOpen")->click();
-        QTRY_COMPARE(wire.received, "OKRRR" + update + "\x44\x49\x53");
-        QTRY_COMPARE(statusLine(w), QStringLiteral("串口未打开 | 发送：165B | 接收：%1B").arg(received + 5));
+        QTRY_COMPARE(wire.received, "OKRRRRRR" + update + "\x44\x49\x53");
+        QTRY_COMPARE(statusLine(w), QStringLiteral("串口未打开 | 发送：168B | 接收：%1B").arg(received + 5));
         QCOMPARE(linkState(w), QStringLiteral("OPEN editable"));
 
         // Closed, READ and UPDATE send nothing; the next OK would follow them.
         button(w, "pushButtonRead")->click();
         button(w, "pushButtonSend2")->click();
         QVERIFY(openOn(w, wire));
-        QTRY_COMPARE(wire.received, "OKRRR" + update + "DISOK");
+        QTRY_COMPARE(wire.received, "OKRRRRRR" + update + "DISOK");
 
         // Were the five bytes of the last connection kept, this SUB-TRIM frame
         // would turn into a REVERSE one.

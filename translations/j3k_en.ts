@@ -1338,7 +1338,7 @@
         <translation>Put back the transmitter&apos;s values</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+74"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -1485,17 +1485,17 @@
         <translation>The transmitter did not answer READ within a second. Check that the port is the transmitter&apos;s, that the port settings are its settings, and that it is switched on.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ incomplete: %1 of %2 groups</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Not received: %1</source>
         <translation>Not received: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Refused: %1</source>
         <translation>Refused: %1</translation>
     </message>
@@ -1527,7 +1527,17 @@
         <translation>no backup written: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-16"/>
+        <source>%1: three answers disagreed; is the line noisy?</source>
+        <translation>%1: three answers disagreed; is the line noisy?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</source>
+        <translation>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The backup of this READ could not be written: %1</source>
         <translation>The backup of this READ could not be written: %1</translation>
     </message>
@@ -1652,12 +1662,12 @@
 <context>
     <name>j3k::TxSession</name>
     <message>
-        <location filename="../src/session/txsession.cpp" line="+41"/>
+        <location filename="../src/session/txsession.cpp" line="+43"/>
         <source>the line went away: %1</source>
         <translation>the line went away: %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the port was closed</source>
         <translation>the port was closed</translation>
     </message>

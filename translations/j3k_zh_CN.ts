@@ -1333,7 +1333,7 @@
         <translation>恢复为发射机中的值</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+74"/>
         <source>READ</source>
         <translation>READ</translation>
     </message>
@@ -1480,17 +1480,17 @@
         <translation>发射机在一秒内没有应答 READ。请检查：串口是否为发射机的串口，串口设置是否与发射机一致，发射机是否已开机。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>READ incomplete: %1 of %2 groups</source>
         <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Not received: %1</source>
         <translation>未收到：%1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Refused: %1</source>
         <translation>已拒收：%1</translation>
     </message>
@@ -1522,7 +1522,17 @@
         <translation>未写入备份：%1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-16"/>
+        <source>%1: three answers disagreed; is the line noisy?</source>
+        <translation>%1：三次应答互不一致，线路是否有干扰？</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</source>
+        <translation>READ 已询问三次，所列各组没有两次应答给出相同的值，因此这些值仍为未读取。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The backup of this READ could not be written: %1</source>
         <translation>本次 READ 的备份无法写入：%1</translation>
     </message>
@@ -1647,12 +1657,12 @@
 <context>
     <name>j3k::TxSession</name>
     <message>
-        <location filename="../src/session/txsession.cpp" line="+41"/>
+        <location filename="../src/session/txsession.cpp" line="+43"/>
         <source>the line went away: %1</source>
         <translation>连接已断开：%1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the port was closed</source>
         <translation>串口已关闭</translation>
     </message>

@@ -71,12 +71,20 @@ QString TransmitterReview::panelNote(QString &detail) const
     }
     if (!n.missing.isEmpty()) {
         QStringList groups;
-        for (const quint8 type : n.missing)
-            groups << j3k::frameGroup(type);
+        for (const quint8 type : n.missing) {
+            if (!n.disagreed.contains(type))
+                groups << j3k::frameGroup(type);
+        }
         notes << tr("READ incomplete: %1 of %2 groups")
                      .arg(j3k::FrameTypeCount - n.missing.size())
                      .arg(j3k::FrameTypeCount);
-        details << tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
+        for (const quint8 type : n.disagreed)
+            notes << tr("%1: three answers disagreed; is the line noisy?").arg(j3k::frameGroup(type));
+        if (!groups.isEmpty())
+            details << tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
+        if (!n.disagreed.isEmpty())
+            details << tr("READ asked three times; no two answers brought the same values for the groups named, "
+                          "so their values stay not read.");
         if (!n.refused.isEmpty()) {
             notes << n.refused;
             details << tr("Refused: %1").arg(n.refused.join(QLatin1String("; ")));

@@ -33,6 +33,12 @@ public:
 
     const ParamSet &params() const { return m_params; }
     const DrRates &rates() const { return m_rates; }
+    // What it holds from now on, as if set on the transmitter itself.
+    void hold(const ParamSet &params, const DrRates &rates)
+    {
+        m_params = params;
+        m_rates = rates;
+    }
     // Between "OK" and "DIS".
     bool isLinked() const { return m_linked; }
 

@@ -182,6 +182,7 @@ void ParamDocument::readFinished(const j3k::ReadAnswer &answer)
     const j3k::FrameValues &f = answer.frames;
     m_notes.refused = f.refused;
     m_notes.refusedInRead = true;
+    m_notes.disagreed = answer.disagreed;
     if (!f.set.isEmpty())
         m_notes.noAnswer = false;
     m_history->apply(tr("READ"), f.params, f.set, 0, f.hasRates ? &f.rates : nullptr);
@@ -238,7 +239,8 @@ void ParamDocument::framesArrived(const j3k::FrameValues &frames)
     m_history->apply(tr("frames from the transmitter"), frames.params, shown, -m_frameBurst,
                      frames.hasRates ? &rates : nullptr);
     m_recovery->setBaseline(known, frames.set);
-    m_state.noteFrames(known, frames.set, frames.types, frames.rates);
+    if (m_state.noteFrames(known, frames.set, frames.types, frames.rates))
+        m_notes.disagreed.clear();  // late frames made the READ whole
     Q_EMIT stateChanged();
 }
 
@@ -298,9 +300,15 @@ j3k::SheetFacts ParamDocument::sheetFacts() const
 ParamDocument::Notes ParamDocument::notes() const
 {
     Notes n = m_notes;
+    n.disagreed.clear();
     if (m_readEnded && !n.noAnswer) {
         n.missing = m_state.missingSinceRead();
-        if (n.missing.size() == j3k::FrameTypeCount)
+        // A group that came late is no longer in doubt.
+        for (const quint8 type : m_notes.disagreed) {
+            if (n.missing.contains(type))
+                n.disagreed << type;
+        }
+        if (n.missing.size() == j3k::FrameTypeCount && n.disagreed.isEmpty())
             n.missing.clear();  // nothing came: the missing answer says it
     }
     if (n.confirmed && values() != m_confirmedOn)

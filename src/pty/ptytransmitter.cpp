@@ -11,7 +11,7 @@ void PtyTransmitter::answer()
 {
     const j3k::VirtualTransmitter::Reply reply = m_transmitter.feed(m_pty.readAll());
     if (!reply.bytes.isEmpty())
-        m_pty.write(reply.bytes);
+        m_pty.write(m_noise ? m_noise->pass(reply.bytes) : reply.bytes);
     for (const QString &line : reply.log)
         Q_EMIT logged(line);
 }

@@ -25,6 +25,8 @@ TxSession::TxSession(QObject *parent)
     qRegisterMetaType<j3k::FrameValues>();
     m_readEnd.setSingleShot(true);
     connect(&m_readEnd, &QTimer::timeout, this, &TxSession::endRead);
+    m_roundEnd.setSingleShot(true);
+    connect(&m_roundEnd, &QTimer::timeout, this, &TxSession::endRound);
     m_noAnswer.setSingleShot(true);
     m_noAnswer.setInterval(kAnswerTimeoutMs);
     connect(&m_noAnswer, &QTimer::timeout, this, &TxSession::noAnswer);
@@ -55,6 +57,7 @@ bool TxSession::open(const PortSettings &settings)
     m_error.clear();
     if (!m_link->open(settings))
         return false;
+    m_portSilenceMs = ReadRounds::silenceMs(settings.baudRate);
     // Half a frame left by the last connection belongs to nothing that
     // comes on this one.
     m_decoder.reset();
@@ -67,6 +70,7 @@ bool TxSession::openVirtual(const PortSettings &settings)
     if (isBusy())
         return false;
     m_error.clear();
+    m_portSilenceMs = ReadRounds::silenceMs(settings.baudRate);
 #ifdef J3K_HAVE_PTY
     m_virtualTx = std::make_unique<PtyTransmitter>(this);
     if (!m_virtualTx->isOpen()) {
@@ -122,7 +126,7 @@ void TxSession::closedNow()
     Q_EMIT closed();
 }
 
-bool TxSession::startRead(const ParamSet &base, int timeoutMs)
+bool TxSession::startRead(const ParamSet &base, int timeoutMs, int silenceMs)
 {
     if (isBusy() || !m_link->isOpen())
         return false;
@@ -132,11 +136,29 @@ bool TxSession::startRead(const ParamSet &base, int timeoutMs)
     m_decoder.reset();
     m_answer = ReadAnswer();
     m_answer.frames.params = base;
+    m_readBase = base;
+    m_silenceMs = silenceMs > 0 ? silenceMs : m_portSilenceMs;
+    m_rounds.start();
+    m_rounds.beginRound();  // its silence counts from the first byte: a transmitter may be slow to start
     m_reading = true;
     m_readEnd.start(timeoutMs);
     m_noAnswer.start();
     Q_EMIT readStarted();
     return true;
+}
+
+// A round is over: every group came, or the line went quiet after the
+// answer, or a later round waited a second for any answer at all.
+void TxSession::endRound()
+{
+    if (!m_reading)
+        return;
+    if (m_rounds.needsAnotherRound() && m_link->requestRead()) {
+        m_rounds.beginRound();
+        m_roundEnd.start(kAnswerTimeoutMs);
+        return;
+    }
+    endRead();
 }
 
 void TxSession::endRead()
@@ -146,7 +168,8 @@ void TxSession::endRead()
     m_reading = false;
     m_readEnd.stop();
     m_noAnswer.stop();
-    m_answer.typesSeen = m_decoder.typesSeen();
+    m_roundEnd.stop();
+    m_rounds.fill(m_answer, m_readBase);
     Q_EMIT readFinished(m_answer);
     if (!isBusy())
         Q_EMIT idle();
@@ -198,26 +221,24 @@ void TxSession::finishStop(bool afterUpdate)
 void TxSession::take(const QByteArray &batch)
 {
     m_received += batch.size();
-    FrameValues *into = m_reading ? &m_answer.frames : nullptr;
-    FrameValues unasked;  // on start values: the document takes only what they carry
-    if (!into)
-        into = &unasked;
-    const QList<int> set = m_decoder.feed(batch, into->params);
-    into->set << set;
-    into->types << m_decoder.lastTypes();
-    into->refused << faultMessages(m_decoder.lastRefused());
-    if (m_decoder.lastTypes().contains(quint8(0xA5))) {
-        into->rates = m_decoder.rates();
-        into->hasRates = true;
-    }
-    Q_EMIT trafficChanged();
     if (m_reading) {
-        if (!m_decoder.lastTypes().isEmpty())
+        Q_EMIT trafficChanged();
+        m_rounds.feed(batch);
+        if (m_rounds.roundHasFrames())
             m_noAnswer.stop();
-        if (m_decoder.typesSeen() == FrameTypeCount)
-            QMetaObject::invokeMethod(this, &TxSession::endRead, Qt::QueuedConnection);
+        // Not from inside the port's signal: the next round writes to it.
+        m_roundEnd.start(m_rounds.roundComplete() ? 0 : m_silenceMs);
         return;
     }
+    FrameValues unasked;  // on start values: the document takes only what they carry
+    unasked.set = m_decoder.feed(batch, unasked.params);
+    unasked.types = m_decoder.lastTypes();
+    unasked.refused = faultMessages(m_decoder.lastRefused());
+    if (m_decoder.lastTypes().contains(quint8(0xA5))) {
+        unasked.rates = m_decoder.rates();
+        unasked.hasRates = true;
+    }
+    Q_EMIT trafficChanged();
     if (!unasked.set.isEmpty() || !unasked.refused.isEmpty() || !unasked.types.isEmpty())
         Q_EMIT framesArrived(unasked);
 }

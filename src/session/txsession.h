@@ -5,6 +5,7 @@
 #include "paramdiff.h"
 #include "paramset.h"
 #include "portsettings.h"
+#include "readrounds.h"
 #include "txlink.h"
 
 #include <QObject>
@@ -31,10 +32,14 @@ struct FrameValues {
     QStringList refused;
 };
 
-// What a READ came to: the frames of its answer, taken together.
+// What a READ came to: the groups two of its answers agreed on, taken
+// together.
 struct ReadAnswer {
     FrameValues frames;
-    int typesSeen = 0;
+    int typesSeen = 0;  // groups agreed on and within range
+    // Groups that came in two answers or more, no two of them alike: values
+    // a noisy line changed, so none of them is taken.
+    QList<quint8> disagreed;
     QString error;  // the line failed: READ did not go out, or went away
     bool complete() const { return error.isEmpty() && typesSeen == FrameTypeCount; }
 };
@@ -70,11 +75,14 @@ public:
     bool isPausing() const { return m_link->isPausing(); }
     bool isBusy() const { return m_reading || m_link->isPausing(); }
 
-    // READ: "RRR", then frames until every type is in, `timeoutMs` has
-    // passed or the line went away; then readFinished(). `base` gives what
-    // frames do not carry (VERSION aside) and the D/R channel whose pair the
-    // answer's rates fill. False, and no signal, when nothing went out.
-    bool startRead(const ParamSet &base, int timeoutMs);
+    // READ: "RRR", then frames until every type is in or the line has been
+    // silent for `silenceMs` after the answer (by default four frames' time
+    // at the port's rate), twice and where the answers differ three times
+    // (see ReadRounds); it ends there, once `timeoutMs` has passed or when
+    // the line went away; then readFinished(). `base` gives what frames do
+    // not carry (VERSION aside) and the D/R channel whose pair the answer's
+    // rates fill. False, and no signal, when nothing went out.
+    bool startRead(const ParamSet &base, int timeoutMs, int silenceMs = 0);
     // UPDATE: the S record of `params`, the pause, the G record; then
     // updateFinished(). False, and no signal, when the S record did not go
     // out or a command is under way.
@@ -116,6 +124,7 @@ Q_SIGNALS:
 
 private:
     void take(const QByteArray &batch);
+    void endRound();
     void endRead();
     void onUpdateFinished(bool whole);
     void finishStop(bool afterUpdate);
@@ -132,6 +141,11 @@ private:
 
     bool m_reading = false;
     ReadAnswer m_answer;
+    ReadRounds m_rounds;
+    ParamSet m_readBase;
+    int m_silenceMs = 0;
+    int m_portSilenceMs = ReadRounds::silenceMs(PortSettings().baudRate);
+    QTimer m_roundEnd;
     QTimer m_readEnd;
     QTimer m_noAnswer;
 

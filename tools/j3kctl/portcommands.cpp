@@ -134,14 +134,23 @@ private:
             return tr("port %1: %2").arg(m_name, answer.error);
         if (answer.complete())
             return {};
-        QString error = tr("port %1: the transmitter did not answer READ within %2 ms "
-                           "(%3 of %4 frame types came); expected a transmitter that is on and linked")
-                            .arg(m_name)
-                            .arg(m_args.timeoutMs)
-                            .arg(answer.typesSeen)
-                            .arg(j3k::FrameTypeCount);
+        QString error = answer.disagreed.isEmpty()
+                            ? tr("port %1: the transmitter did not answer READ within %2 ms "
+                                 "(%3 of %4 frame types came); expected a transmitter that is on and linked")
+                                  .arg(m_name)
+                                  .arg(m_args.timeoutMs)
+                                  .arg(answer.typesSeen)
+                                  .arg(j3k::FrameTypeCount)
+                            : tr("port %1: READ incomplete: %2 of %3 groups")
+                                  .arg(m_name)
+                                  .arg(answer.typesSeen)
+                                  .arg(j3k::FrameTypeCount);
         for (const QString &refused : answer.frames.refused)
             error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
+        for (const quint8 type : answer.disagreed)
+            error
+                += u'\n'
+                   + tr("port %1: %2: three answers disagreed; is the line noisy?").arg(m_name, j3k::frameGroup(type));
         return error;
     }
 
