@@ -31,7 +31,7 @@ struct Line {
         PortSettings settings;
         settings.portName = wire.pty.slavePath();
         if (session.open(settings))
-            QTRY_COMPARE(wire.received, QByteArray("OK"));
+            QTRY_COMPARE(wire.received(), QByteArray("OK"));
     }
 
     // READ, answered with `frames`; returns once the READ is over.
@@ -46,11 +46,11 @@ struct Line {
     // UPDATE of the document's values; what the S and G records carried.
     ParamSet update()
     {
-        const qsizetype before = wire.received.size();
-        const auto whole = [&] { return wire.received.size() - before >= kStartFile.size() && !session.isBusy(); };
+        const qsizetype before = wire.received().size();
+        const auto whole = [&] { return wire.received().size() - before >= kStartFile.size() && !session.isBusy(); };
         if (!session.startUpdate(doc.values()) || !QTest::qWaitFor(whole))
             return {};
-        const QString records = QString::fromLatin1(wire.received.mid(before));
+        const QString records = QString::fromLatin1(wire.received().mid(before));
         return paramsFromFileText(records, ParamSet()).params;
     }
 

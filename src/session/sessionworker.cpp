@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "txsession.h"
+#include "sessionworker.h"
 
 #include "records.h"
-#ifdef J3K_HAVE_PTY
-#include "ptytransmitter.h"
-#endif
 
 #include <utility>
 
@@ -17,24 +14,24 @@ constexpr int kAnswerTimeoutMs = 1000;
 
 }  // namespace
 
-TxSession::TxSession(QObject *parent)
+SessionWorker::SessionWorker(QObject *parent)
     : QObject(parent)
     , m_link(new TxLink(this))
+    , m_readEnd(new QTimer(this))
+    , m_noAnswer(new QTimer(this))
 {
-    qRegisterMetaType<j3k::ReadAnswer>();
-    qRegisterMetaType<j3k::FrameValues>();
-    m_readEnd.setSingleShot(true);
-    connect(&m_readEnd, &QTimer::timeout, this, &TxSession::endRead);
-    m_noAnswer.setSingleShot(true);
-    m_noAnswer.setInterval(kAnswerTimeoutMs);
-    connect(&m_noAnswer, &QTimer::timeout, this, &TxSession::noAnswer);
+    m_readEnd->setSingleShot(true);
+    connect(m_readEnd, &QTimer::timeout, this, &SessionWorker::endRead);
+    m_noAnswer->setSingleShot(true);
+    m_noAnswer->setInterval(kAnswerTimeoutMs);
+    connect(m_noAnswer, &QTimer::timeout, this, &SessionWorker::noAnswer);
 
-    connect(m_link, &TxLink::received, this, &TxSession::take);
+    connect(m_link, &TxLink::received, this, &SessionWorker::take);
     connect(m_link, &TxLink::sent, this, [this](qint64 bytes) {
         m_sent += bytes;
         Q_EMIT trafficChanged();
     });
-    connect(m_link, &TxLink::updateFinished, this, &TxSession::onUpdateFinished);
+    connect(m_link, &TxLink::updateFinished, this, &SessionWorker::onUpdateFinished);
     connect(m_link, &TxLink::lost, this, [this](const QString &reason) {
         // Nothing more comes: what a READ has is its answer.
         if (m_reading)
@@ -45,15 +42,11 @@ TxSession::TxSession(QObject *parent)
     });
 }
 
-// The link's own end sends a G record still due.
-TxSession::~TxSession() = default;
+SessionWorker::~SessionWorker() = default;
 
-bool TxSession::open(const PortSettings &settings)
+bool SessionWorker::open(const PortSettings &settings)
 {
-    if (isBusy())
-        return false;
-    m_error.clear();
-    if (!m_link->open(settings))
+    if (isBusy() || !m_link->open(settings))
         return false;
     // Half a frame left by the last connection belongs to nothing that
     // comes on this one.
@@ -62,44 +55,16 @@ bool TxSession::open(const PortSettings &settings)
     return true;
 }
 
-bool TxSession::openVirtual(const PortSettings &settings)
+bool SessionWorker::openVirtual()
 {
-    if (isBusy())
+    if (isBusy() || !m_link->openVirtual())
         return false;
-    m_error.clear();
-#ifdef J3K_HAVE_PTY
-    m_virtualTx = std::make_unique<PtyTransmitter>(this);
-    if (!m_virtualTx->isOpen()) {
-        m_error = m_virtualTx->errorString();
-        m_virtualTx.reset();
-        return false;
-    }
-    PortSettings pty = settings;
-    pty.portName = m_virtualTx->slavePath();
-    if (!m_link->open(pty)) {
-        m_virtualTx.reset();
-        return false;
-    }
-#else
-    Q_UNUSED(settings);
-    if (!m_link->openVirtual())
-        return false;
-#endif
     m_decoder.reset();
     Q_EMIT opened();
     return true;
 }
 
-PtyTransmitter *TxSession::virtualTransmitter() const
-{
-#ifdef J3K_HAVE_PTY
-    return m_virtualTx.get();
-#else
-    return nullptr;
-#endif
-}
-
-void TxSession::close(TxLink::Notice notice)
+void SessionWorker::close(TxLink::Notice notice)
 {
     const bool wasOpen = m_link->isOpen();
     if (m_reading) {
@@ -109,20 +74,12 @@ void TxSession::close(TxLink::Notice notice)
     m_link->close(notice);
     if (m_link->isPausing())
         return;  // the close follows the G record
+    m_noAnswer->stop();
     if (wasOpen)
-        closedNow();
+        Q_EMIT closed();
 }
 
-void TxSession::closedNow()
-{
-    m_noAnswer.stop();
-#ifdef J3K_HAVE_PTY
-    m_virtualTx.reset();
-#endif
-    Q_EMIT closed();
-}
-
-bool TxSession::startRead(const ParamSet &base, int timeoutMs)
+bool SessionWorker::startRead(const ParamSet &base, int timeoutMs)
 {
     if (isBusy() || !m_link->isOpen())
         return false;
@@ -133,26 +90,26 @@ bool TxSession::startRead(const ParamSet &base, int timeoutMs)
     m_answer = ReadAnswer();
     m_answer.frames.params = base;
     m_reading = true;
-    m_readEnd.start(timeoutMs);
-    m_noAnswer.start();
+    m_readEnd->start(timeoutMs);
+    m_noAnswer->start();
     Q_EMIT readStarted();
     return true;
 }
 
-void TxSession::endRead()
+void SessionWorker::endRead()
 {
     if (!m_reading)
         return;
     m_reading = false;
-    m_readEnd.stop();
-    m_noAnswer.stop();
+    m_readEnd->stop();
+    m_noAnswer->stop();
     m_answer.typesSeen = m_decoder.typesSeen();
     Q_EMIT readFinished(m_answer);
     if (!isBusy())
         Q_EMIT idle();
 }
 
-bool TxSession::startUpdate(const ParamSet &params)
+bool SessionWorker::startUpdate(const ParamSet &params)
 {
     if (isBusy())
         return false;
@@ -166,7 +123,7 @@ bool TxSession::startUpdate(const ParamSet &params)
     return true;
 }
 
-void TxSession::onUpdateFinished(bool whole)
+void SessionWorker::onUpdateFinished(bool whole)
 {
     m_updateCut = !whole;
     Q_EMIT updateFinished(whole, m_updating);
@@ -174,13 +131,15 @@ void TxSession::onUpdateFinished(bool whole)
         finishStop(whole);
         return;
     }
-    if (!m_link->isOpen())
-        closedNow();  // a close waited for the G record
+    if (!m_link->isOpen()) {
+        m_noAnswer->stop();
+        Q_EMIT closed();  // a close waited for the G record
+    }
     if (!isBusy())
         Q_EMIT idle();
 }
 
-void TxSession::stop(int signal)
+void SessionWorker::stop(int signal)
 {
     if (m_stopSignal)
         return;
@@ -189,13 +148,13 @@ void TxSession::stop(int signal)
         finishStop(false);
 }
 
-void TxSession::finishStop(bool afterUpdate)
+void SessionWorker::finishStop(bool afterUpdate)
 {
     close(TxLink::Notice::Send);
     Q_EMIT stopped(m_stopSignal, afterUpdate);
 }
 
-void TxSession::take(const QByteArray &batch)
+void SessionWorker::take(const QByteArray &batch)
 {
     m_received += batch.size();
     FrameValues *into = m_reading ? &m_answer.frames : nullptr;
@@ -213,9 +172,9 @@ void TxSession::take(const QByteArray &batch)
     Q_EMIT trafficChanged();
     if (m_reading) {
         if (!m_decoder.lastTypes().isEmpty())
-            m_noAnswer.stop();
+            m_noAnswer->stop();
         if (m_decoder.typesSeen() == FrameTypeCount)
-            QMetaObject::invokeMethod(this, &TxSession::endRead, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &SessionWorker::endRead, Qt::QueuedConnection);
         return;
     }
     if (!unasked.set.isEmpty() || !unasked.refused.isEmpty() || !unasked.types.isEmpty())

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "txsession.h"
+
+#include "sessionworker.h"
+#ifdef J3K_HAVE_PTY
+#include "ptytransmitter.h"
+#endif
+
+#ifdef Q_OS_LINUX
+#include <pthread.h>
+#include <sched.h>
+#endif
+
+namespace j3k {
+
+namespace {
+
+// The line's thread does little but wait, and when UPDATE's pause ends it
+// must run at once, every core busy or not. Where the system allows it
+// (root, or a real-time limit as audio users are given) it takes the
+// lowest real-time class, above every ordinary thread; elsewhere the
+// request is refused and the thread runs as any other.
+void raiseLineThread()
+{
+#ifdef Q_OS_LINUX
+    sched_param param{};
+    param.sched_priority = 1;
+    pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+#endif
+}
+
+}  // namespace
+
+TxSession::TxSession(QObject *parent)
+    : QObject(parent)
+    , m_inbox(new QObject)
+    , m_bell(new SessionBell(this))
+{
+    qRegisterMetaType<j3k::ReadAnswer>();
+    qRegisterMetaType<j3k::FrameValues>();
+    m_thread.setObjectName(QStringLiteral("j3k line"));
+    m_inbox->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_inbox, &QObject::deleteLater);
+    connect(
+        m_bell, &SessionBell::callsWaiting, m_inbox, [this] { runCalls(); }, Qt::QueuedConnection);
+    connect(m_bell, &SessionBell::deliveriesWaiting, this, &TxSession::deliverAll, Qt::QueuedConnection);
+    // Windows raises the thread as asked; Linux needs raiseLineThread().
+    m_thread.start(QThread::TimeCriticalPriority);
+    onLine([this] {
+        raiseLineThread();
+        m_worker = new SessionWorker;
+        relay();
+    });
+}
+
+TxSession::~TxSession()
+{
+    // The worker's end sleeps out a pause under way and sends its G record.
+    onLine([this] {
+        delete m_worker;
+        m_worker = nullptr;
+    });
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void TxSession::onLine(const std::function<void()> &call)
+{
+    std::unique_lock lock(m_mutex);
+    m_calls.push_back(call);
+    const quint64 ticket = ++m_callsTaken;
+    lock.unlock();
+    Q_EMIT m_bell->callsWaiting();
+    lock.lock();
+    m_callDone.wait(lock, [&] { return m_callsRun >= ticket; });
+    lock.unlock();
+    if (m_worker)
+        deliverAll();
+}
+
+void TxSession::runCalls()
+{
+    for (;;) {
+        std::function<void()> call;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_calls.empty())
+                return;
+            call = std::move(m_calls.front());
+            m_calls.pop_front();
+        }
+        call();
+        // A call that changed the line without a signal (a failed open, a
+        // READ refused) still shows in what the caller sees.
+        if (m_worker)
+            deliver([this, state = stateNow()] { m_state = state; });
+        {
+            const std::lock_guard lock(m_mutex);
+            ++m_callsRun;
+        }
+        m_callDone.notify_all();
+    }
+}
+
+TxSession::LineState TxSession::stateNow() const
+{
+    LineState state;
+    state.open = m_worker->isOpen();
+    state.reading = m_worker->isReading();
+    state.pausing = m_worker->isPausing();
+    state.error = m_worker->errorString();
+    state.sent = m_worker->sentCount();
+    state.received = m_worker->receivedCount();
+    return state;
+}
+
+void TxSession::deliver(Delivery what)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_deliveries.push_back(std::move(what));
+    }
+    Q_EMIT m_bell->deliveriesWaiting();
+}
+
+void TxSession::deliverAll()
+{
+    for (;;) {
+        Delivery next;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_deliveries.empty())
+                return;
+            next = std::move(m_deliveries.front());
+            m_deliveries.pop_front();
+        }
+        next();  // may call back in, which delivers what follows first
+    }
+}
+
+// Each of the worker's signals becomes the same signal of this object, on
+// the caller's thread, with the line as it was when it was emitted.
+void TxSession::relay()
+{
+    SessionWorker *w = m_worker;
+    const auto pass = [this, w](auto signal, auto emitter) {
+        connect(w, signal, w, [this, emitter](auto &&...args) {
+            deliver([this, emitter, state = stateNow(), args...] {
+                m_state = state;
+                emitter(this, args...);
+            });
+        });
+    };
+    pass(&SessionWorker::opened, [](TxSession *s) { Q_EMIT s->opened(); });
+    pass(&SessionWorker::closed, [](TxSession *s) {
+        s->dropVirtualTransmitter();
+        Q_EMIT s->closed();
+    });
+    pass(&SessionWorker::trafficChanged, [](TxSession *s) { Q_EMIT s->trafficChanged(); });
+    pass(&SessionWorker::readStarted, [](TxSession *s) { Q_EMIT s->readStarted(); });
+    pass(&SessionWorker::noAnswer, [](TxSession *s) { Q_EMIT s->noAnswer(); });
+    pass(&SessionWorker::readFinished, [](TxSession *s, const ReadAnswer &a) { Q_EMIT s->readFinished(a); });
+    pass(&SessionWorker::framesArrived, [](TxSession *s, const FrameValues &f) { Q_EMIT s->framesArrived(f); });
+    pass(&SessionWorker::updateStarted, [](TxSession *s, const ParamSet &p) { Q_EMIT s->updateStarted(p); });
+    pass(&SessionWorker::updateFinished,
+         [](TxSession *s, bool whole, const ParamSet &sent) { Q_EMIT s->updateFinished(whole, sent); });
+    pass(&SessionWorker::idle, [](TxSession *s) { Q_EMIT s->idle(); });
+    pass(&SessionWorker::lost,
+         [](TxSession *s, const QString &reason, bool updateCut) { Q_EMIT s->lost(reason, updateCut); });
+    pass(&SessionWorker::stopped,
+         [](TxSession *s, int signal, bool afterUpdate) { Q_EMIT s->stopped(signal, afterUpdate); });
+}
+
+bool TxSession::open(const PortSettings &settings)
+{
+    m_error.clear();
+    bool opened = false;
+    onLine([&] { opened = m_worker->open(settings); });
+    return opened;
+}
+
+bool TxSession::openVirtual(const PortSettings &settings)
+{
+    if (isBusy())
+        return false;
+    m_error.clear();
+    bool opened = false;
+#ifdef J3K_HAVE_PTY
+    m_virtualTx = std::make_unique<PtyTransmitter>();
+    if (!m_virtualTx->isOpen()) {
+        m_error = m_virtualTx->errorString();
+        m_virtualTx.reset();
+        return false;
+    }
+    PortSettings pty = settings;
+    pty.portName = m_virtualTx->slavePath();
+    onLine([&] { opened = m_worker->open(pty); });
+    if (!opened && !isOpen())
+        m_virtualTx.reset();
+#else
+    Q_UNUSED(settings);
+    onLine([&] { opened = m_worker->openVirtual(); });
+#endif
+    return opened;
+}
+
+void TxSession::close(TxLink::Notice notice)
+{
+    onLine([&] { m_worker->close(notice); });
+}
+
+bool TxSession::startRead(const ParamSet &base, int timeoutMs)
+{
+    bool started = false;
+    onLine([&] { started = m_worker->startRead(base, timeoutMs); });
+    return started;
+}
+
+bool TxSession::startUpdate(const ParamSet &params)
+{
+    bool started = false;
+    onLine([&] { started = m_worker->startUpdate(params); });
+    return started;
+}
+
+void TxSession::stop(int signal)
+{
+    onLine([&] { m_worker->stop(signal); });
+}
+
+PtyTransmitter *TxSession::virtualTransmitter() const
+{
+#ifdef J3K_HAVE_PTY
+    return m_virtualTx.get();
+#else
+    return nullptr;
+#endif
+}
+
+void TxSession::dropVirtualTransmitter()
+{
+#ifdef J3K_HAVE_PTY
+    m_virtualTx.reset();
+#endif
+}
+
+}  // namespace j3k
