@@ -5,6 +5,7 @@
 #include "paramdocument.h"
 #include "paramfile.h"
 #include "ptywire.h"
+#include "readrounds.h"
 #include "recoveryfile.h"
 #include "smallfile.h"
 #include "testparams.h"
@@ -34,10 +35,10 @@ struct Line {
         PortSettings settings;
         settings.portName = wire.pty.slavePath();
         if (session.open(settings))
-            QTRY_COMPARE(wire.received, QByteArray("OK"));
+            QTRY_COMPARE(wire.received(), QByteArray("OK"));
         // Every "RRR" is answered (no other message holds an R), through the noise if there is one.
-        QObject::connect(&wire.pty, &PtyPair::readyRead, [this] {
-            for (; asked < wire.received.count('R') / 3; ++asked) {
+        QObject::connect(&wire.pty, &PtyPair::readyRead, &wire.pty, [this] {
+            for (; asked < wire.received().count('R') / 3; ++asked) {
                 const QByteArray &answer = answers.at((asked - readStart) % answers.size());
                 wire.pty.write(noise ? noise->pass(answer) : answer);
             }
@@ -59,11 +60,11 @@ struct Line {
     // UPDATE of the document's values; what the S and G records carried.
     ParamSet update()
     {
-        const qsizetype before = wire.received.size();
-        const auto whole = [&] { return wire.received.size() - before >= kStartFile.size() && !session.isBusy(); };
+        const qsizetype before = wire.received().size();
+        const auto whole = [&] { return wire.received().size() - before >= kStartFile.size() && !session.isBusy(); };
         if (!session.startUpdate(doc.values()) || !QTest::qWaitFor(whole))
             return {};
-        const QString records = QString::fromLatin1(wire.received.mid(before));
+        const QString records = QString::fromLatin1(wire.received().mid(before));
         return paramsFromFileText(records, ParamSet()).params;
     }
 

@@ -147,16 +147,16 @@ private Q_SLOTS:
         connect(&line.pty, &PtyPair::readyRead, this, [&] {
             if (done)
                 return;
-            if (transmitter == u"answers otherwise" && line.received.endsWith("RRR"))
+            if (transmitter == u"answers otherwise" && line.received().endsWith("RRR"))
                 line.pty.write(j3k::encodeFrames(other, rates));  // every time it is asked
-            const bool afterS = line.received.size() == 2 + j3k::RecordLength;
+            const bool afterS = line.received().size() == 2 + j3k::RecordLength;
             if (transmitter.endsWith(u"after S") && afterS)
                 done = true;
             if (transmitter == u"hangs up after S" && afterS)
-                line.pty.closeMaster();
+                line.unplug();
             else if (transmitter == u"SIGTERM after S" && afterS)
                 ::kill(pid_t(m_running->processId()), SIGTERM);
-            else if (transmitter == u"SIGINT after RRR" && line.received.endsWith("RRR"))
+            else if (transmitter == u"SIGINT after RRR" && line.received().endsWith("RRR"))
                 done = ::kill(pid_t(m_running->processId()), SIGINT) == 0;
         });
 
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QVERIFY2(write.status == status, qPrintable(write.err));
         QVERIFY2(write.err.contains(words), qPrintable(write.err));
         QCOMPARE(
-            line.received,
+            line.received(),
             wire.replace("<S>", records.first(j3k::RecordLength)).replace("<G>", records.sliced(j3k::RecordLength)));
         if (status == 1)
             QCOMPARE(write.out.count(u'\n'), int(j3k::fileParams().count()) - 1);
@@ -195,7 +195,7 @@ private Q_SLOTS:
         const j3k::ParamSet p = randomParams(rng);
         put(QStringLiteral("win.txt"), j3k::paramFileBytes(p));
         connect(&wire.pty, &PtyPair::readyRead, this, [&] {
-            if (wire.received.size() == 2 + j3k::RecordLength)
+            if (wire.received().size() == 2 + j3k::RecordLength)
                 ::kill(pid_t(m_running->processId()), SIGINT);
         });
 
@@ -204,9 +204,9 @@ private Q_SLOTS:
         m_program = {};
         QVERIFY2(write.status == 128 + SIGINT, qPrintable(write.err));
         QVERIFY2(write.err.contains("the write was completed"), qPrintable(write.err));
-        QTRY_COMPARE(wire.received, "OK" + j3k::paramFileBytes(p) + "DIS");
+        QTRY_COMPARE(wire.received(), "OK" + j3k::paramFileBytes(p) + "DIS");
         const qsizetype gStart = 2 + j3k::RecordLength;
-        QCOMPARE_GE(wire.arrivals.at(gStart) - wire.arrivals.at(gStart - 1), 500'000'000);
+        QCOMPARE_GE(wire.arrivals().at(gStart) - wire.arrivals().at(gStart - 1), 500'000'000);
     }
 #endif
 

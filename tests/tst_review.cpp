@@ -161,7 +161,8 @@ private Q_SLOTS:
 
         // A value the transmitter does not take is named after the next READ,
         // which brings nothing new to back up.
-        w.findChild<VirtualTxObject *>()->transmitter().keepUnchanged(paramIndex(u"spinBox_11"));
+        QVERIFY(w.findChild<TxSession *>()->withVirtualTransmitter(
+            [](VirtualTransmitter &tx) { tx.keepUnchanged(paramIndex(u"spinBox_11")); }));
         binding.write(applied(binding.read(), {"spinBox_11=7"}));
         button(w, "pushButtonSend2")->click();
         QTRY_VERIFY(button(w, "pushButtonRead")->isEnabled());

@@ -9,12 +9,10 @@
 #include "parambinding.h"
 #include "paramfile.h"
 #include "testparams.h"
+#include "txsession.h"
+#include "virtualtransmitter.h"
 #ifdef J3K_HAVE_PTY
-#include "ptytransmitter.h"
-using VirtualTxObject = PtyTransmitter;  // the window's VIRTUAL-TX, while open
-#else
-#include "virtualtxport.h"
-using VirtualTxObject = j3k::VirtualTxPort;
+#include "ptypair.h"
 #endif
 
 #include <QAccessible>

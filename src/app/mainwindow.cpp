@@ -108,6 +108,8 @@ void MainWindow::finishSetUp()
 // Leaving with the port open closes it without a DIS notice.
 MainWindow::~MainWindow()
 {
+    // What the line still has to tell reaches nobody: the window is going.
+    myCom->disconnect();
     myCom->close(j3k::TxLink::Notice::Skip);
     // Before the widgets go: the end of a spin box's editing is no edit.
     delete m_document;

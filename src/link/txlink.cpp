@@ -101,6 +101,12 @@ TxLink::~TxLink()
 
 bool TxLink::isOpen() const { return m_device && m_device->isOpen(); }
 
+VirtualTransmitter *TxLink::virtualTransmitter() const
+{
+    auto *port = qobject_cast<VirtualTxPort *>(m_device);
+    return port ? &port->transmitter() : nullptr;
+}
+
 bool TxLink::open(const PortSettings &settings)
 {
     if (isPausing())

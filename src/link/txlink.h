@@ -19,6 +19,8 @@ class QSerialPort;
 
 namespace j3k {
 
+class VirtualTransmitter;
+
 // The transmitter at the other end of a serial port, spoken to the way the
 // editor speaks to it: "OK" once the port is open, "RRR" for READ, the S
 // record and half a second later the G record for UPDATE, "DIS" before the
@@ -56,6 +58,10 @@ public:
     // Whether the line went away under the open port (adapter pulled).
     bool isLost() const { return m_lost; }
     QString errorString() const { return m_error; }
+
+    // The transmitter openVirtual() put behind the line, while it is open;
+    // null on a port.
+    VirtualTransmitter *virtualTransmitter() const;
 
     // Between an UPDATE's S record and its end (G record sent or lost).
     bool isPausing() const { return m_pause.isActive(); }

@@ -103,6 +103,12 @@ bool PtyPair::write(QByteArrayView data)
     return done == data.size();
 }
 
+void PtyPair::stopNotifying()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+}
+
 void PtyPair::closeMaster()
 {
     delete m_notifier;

@@ -34,6 +34,13 @@ public:
     bool write(QByteArrayView data);
     // As if the cable were pulled: the slave side sees a hang-up.
     void closeMaster();
+    // For a reader on a thread of its own, which polls masterFd() and calls
+    // readAll() itself: readyRead() is no longer emitted.
+    void stopNotifying();
+    int masterFd() const { return m_master; }
+    // The slave end this object keeps open: its line settings are the ones
+    // whoever opened the port applied.
+    int slaveFd() const { return m_slave; }
 
 Q_SIGNALS:
     void readyRead();

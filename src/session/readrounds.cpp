@@ -2,7 +2,7 @@
 #include "readrounds.h"
 
 #include "rangecheck.h"
-#include "txsession.h"
+#include "readanswer.h"
 
 #include <algorithm>
 

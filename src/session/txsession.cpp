@@ -1,68 +1,183 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "txsession.h"
 
-#include "records.h"
+#include "sessionworker.h"
+#include "virtualtransmitter.h"
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
 
-#include <utility>
+#ifdef Q_OS_LINUX
+#include <pthread.h>
+#include <sched.h>
+#endif
 
 namespace j3k {
 
 namespace {
 
-// How long a transmitter may take to start answering READ.
-constexpr int kAnswerTimeoutMs = 1000;
+// The line's thread does little but wait, and when UPDATE's pause ends it
+// must run at once, every core busy or not. Where the system allows it
+// (root, or a real-time limit as audio users are given) it takes the
+// lowest real-time class, above every ordinary thread; elsewhere the
+// request is refused and the thread runs as any other.
+void raiseLineThread()
+{
+#ifdef Q_OS_LINUX
+    sched_param param{};
+    param.sched_priority = 1;
+    pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+#endif
+}
 
 }  // namespace
 
 TxSession::TxSession(QObject *parent)
     : QObject(parent)
-    , m_link(new TxLink(this))
+    , m_inbox(new QObject)
+    , m_bell(new SessionBell(this))
 {
     qRegisterMetaType<j3k::ReadAnswer>();
     qRegisterMetaType<j3k::FrameValues>();
-    m_readEnd.setSingleShot(true);
-    connect(&m_readEnd, &QTimer::timeout, this, &TxSession::endRead);
-    m_roundEnd.setSingleShot(true);
-    connect(&m_roundEnd, &QTimer::timeout, this, &TxSession::endRound);
-    m_noAnswer.setSingleShot(true);
-    m_noAnswer.setInterval(kAnswerTimeoutMs);
-    connect(&m_noAnswer, &QTimer::timeout, this, &TxSession::noAnswer);
-
-    connect(m_link, &TxLink::received, this, &TxSession::take);
-    connect(m_link, &TxLink::sent, this, [this](qint64 bytes) {
-        m_sent += bytes;
-        Q_EMIT trafficChanged();
-    });
-    connect(m_link, &TxLink::updateFinished, this, &TxSession::onUpdateFinished);
-    connect(m_link, &TxLink::lost, this, [this](const QString &reason) {
-        // Nothing more comes: what a READ has is its answer.
-        if (m_reading)
-            m_answer.error = tr("the line went away: %1").arg(reason);
-        endRead();
-        close(TxLink::Notice::Skip);  // nobody is left to hear a DIS
-        Q_EMIT lost(reason, std::exchange(m_updateCut, false));
+    m_thread.setObjectName(QStringLiteral("j3k line"));
+    m_inbox->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_inbox, &QObject::deleteLater);
+    connect(
+        m_bell, &SessionBell::callsWaiting, m_inbox, [this] { runCalls(); }, Qt::QueuedConnection);
+    connect(m_bell, &SessionBell::deliveriesWaiting, this, &TxSession::deliverAll, Qt::QueuedConnection);
+    // Windows raises the thread as asked; Linux needs raiseLineThread().
+    m_thread.start(QThread::TimeCriticalPriority);
+    onLine([this] {
+        raiseLineThread();
+        m_worker = new SessionWorker;
+        relay();
     });
 }
 
-// The link's own end sends a G record still due.
-TxSession::~TxSession() = default;
+TxSession::~TxSession()
+{
+    // The worker's end sleeps out a pause under way and sends its G record.
+    onLine([this] {
+        delete m_worker;
+        m_worker = nullptr;
+    });
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void TxSession::onLine(const std::function<void()> &call)
+{
+    std::unique_lock lock(m_mutex);
+    m_calls.push_back(call);
+    const quint64 ticket = ++m_callsTaken;
+    lock.unlock();
+    Q_EMIT m_bell->callsWaiting();
+    lock.lock();
+    m_callDone.wait(lock, [&] { return m_callsRun >= ticket; });
+    lock.unlock();
+    if (m_worker)
+        deliverAll();
+}
+
+void TxSession::runCalls()
+{
+    for (;;) {
+        std::function<void()> call;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_calls.empty())
+                return;
+            call = std::move(m_calls.front());
+            m_calls.pop_front();
+        }
+        call();
+        // A call that changed the line without a signal (a failed open, a
+        // READ refused) still shows in what the caller sees.
+        if (m_worker)
+            deliver([this, state = stateNow()] { m_state = state; });
+        {
+            const std::lock_guard lock(m_mutex);
+            ++m_callsRun;
+        }
+        m_callDone.notify_all();
+    }
+}
+
+TxSession::LineState TxSession::stateNow() const
+{
+    LineState state;
+    state.open = m_worker->isOpen();
+    state.reading = m_worker->isReading();
+    state.pausing = m_worker->isPausing();
+    state.error = m_worker->errorString();
+    state.sent = m_worker->sentCount();
+    state.received = m_worker->receivedCount();
+    return state;
+}
+
+void TxSession::deliver(Delivery what)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_deliveries.push_back(std::move(what));
+    }
+    Q_EMIT m_bell->deliveriesWaiting();
+}
+
+void TxSession::deliverAll()
+{
+    for (;;) {
+        Delivery next;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_deliveries.empty())
+                return;
+            next = std::move(m_deliveries.front());
+            m_deliveries.pop_front();
+        }
+        next();  // may call back in, which delivers what follows first
+    }
+}
+
+// Each of the worker's signals becomes the same signal of this object, on
+// the caller's thread, with the line as it was when it was emitted.
+void TxSession::relay()
+{
+    SessionWorker *w = m_worker;
+    const auto pass = [this, w](auto signal, auto emitter) {
+        connect(w, signal, w, [this, emitter](auto &&...args) {
+            deliver([this, emitter, state = stateNow(), args...] {
+                m_state = state;
+                emitter(this, args...);
+            });
+        });
+    };
+    pass(&SessionWorker::opened, [](TxSession *s) { Q_EMIT s->opened(); });
+    pass(&SessionWorker::closed, [](TxSession *s) {
+        s->dropVirtualTransmitter();
+        Q_EMIT s->closed();
+    });
+    pass(&SessionWorker::trafficChanged, [](TxSession *s) { Q_EMIT s->trafficChanged(); });
+    pass(&SessionWorker::readStarted, [](TxSession *s) { Q_EMIT s->readStarted(); });
+    pass(&SessionWorker::noAnswer, [](TxSession *s) { Q_EMIT s->noAnswer(); });
+    pass(&SessionWorker::readFinished, [](TxSession *s, const ReadAnswer &a) { Q_EMIT s->readFinished(a); });
+    pass(&SessionWorker::framesArrived, [](TxSession *s, const FrameValues &f) { Q_EMIT s->framesArrived(f); });
+    pass(&SessionWorker::updateStarted, [](TxSession *s, const ParamSet &p) { Q_EMIT s->updateStarted(p); });
+    pass(&SessionWorker::updateFinished,
+         [](TxSession *s, bool whole, const ParamSet &sent) { Q_EMIT s->updateFinished(whole, sent); });
+    pass(&SessionWorker::idle, [](TxSession *s) { Q_EMIT s->idle(); });
+    pass(&SessionWorker::lost,
+         [](TxSession *s, const QString &reason, bool updateCut) { Q_EMIT s->lost(reason, updateCut); });
+    pass(&SessionWorker::stopped,
+         [](TxSession *s, int signal, bool afterUpdate) { Q_EMIT s->stopped(signal, afterUpdate); });
+}
 
 bool TxSession::open(const PortSettings &settings)
 {
-    if (isBusy())
-        return false;
     m_error.clear();
-    if (!m_link->open(settings))
-        return false;
-    m_portSilenceMs = ReadRounds::silenceMs(settings.baudRate);
-    // Half a frame left by the last connection belongs to nothing that
-    // comes on this one.
-    m_decoder.reset();
-    Q_EMIT opened();
-    return true;
+    bool opened = false;
+    onLine([&] { opened = m_worker->open(settings); });
+    return opened;
 }
 
 bool TxSession::openVirtual(const PortSettings &settings)
@@ -70,9 +185,9 @@ bool TxSession::openVirtual(const PortSettings &settings)
     if (isBusy())
         return false;
     m_error.clear();
-    m_portSilenceMs = ReadRounds::silenceMs(settings.baudRate);
+    bool opened = false;
 #ifdef J3K_HAVE_PTY
-    m_virtualTx = std::make_unique<PtyTransmitter>(this);
+    m_virtualTx = std::make_unique<PtyTransmitter>();
     if (!m_virtualTx->isOpen()) {
         m_error = m_virtualTx->errorString();
         m_virtualTx.reset();
@@ -80,18 +195,37 @@ bool TxSession::openVirtual(const PortSettings &settings)
     }
     PortSettings pty = settings;
     pty.portName = m_virtualTx->slavePath();
-    if (!m_link->open(pty)) {
+    onLine([&] { opened = m_worker->open(pty); });
+    if (!opened && !isOpen())
         m_virtualTx.reset();
-        return false;
-    }
 #else
-    Q_UNUSED(settings);
-    if (!m_link->openVirtual())
-        return false;
+    onLine([&] { opened = m_worker->openVirtual(settings); });
 #endif
-    m_decoder.reset();
-    Q_EMIT opened();
-    return true;
+    return opened;
+}
+
+void TxSession::close(TxLink::Notice notice)
+{
+    onLine([&] { m_worker->close(notice); });
+}
+
+bool TxSession::startRead(const ParamSet &base, int timeoutMs, int silenceMs)
+{
+    bool started = false;
+    onLine([&] { started = m_worker->startRead(base, timeoutMs, silenceMs); });
+    return started;
+}
+
+bool TxSession::startUpdate(const ParamSet &params)
+{
+    bool started = false;
+    onLine([&] { started = m_worker->startUpdate(params); });
+    return started;
+}
+
+void TxSession::stop(int signal)
+{
+    onLine([&] { m_worker->stop(signal); });
 }
 
 PtyTransmitter *TxSession::virtualTransmitter() const
@@ -103,144 +237,30 @@ PtyTransmitter *TxSession::virtualTransmitter() const
 #endif
 }
 
-void TxSession::close(TxLink::Notice notice)
+bool TxSession::withVirtualTransmitter(const std::function<void(VirtualTransmitter &)> &use)
 {
-    const bool wasOpen = m_link->isOpen();
-    if (m_reading) {
-        m_answer.error = tr("the port was closed");
-        endRead();
-    }
-    m_link->close(notice);
-    if (m_link->isPausing())
-        return;  // the close follows the G record
-    if (wasOpen)
-        closedNow();
+#ifdef J3K_HAVE_PTY
+    if (!m_virtualTx)
+        return false;
+    use(m_virtualTx->transmitter());
+    return true;
+#else
+    bool found = false;
+    onLine([&] {
+        if (VirtualTransmitter *transmitter = m_worker->virtualTransmitter()) {
+            use(*transmitter);
+            found = true;
+        }
+    });
+    return found;
+#endif
 }
 
-void TxSession::closedNow()
+void TxSession::dropVirtualTransmitter()
 {
-    m_noAnswer.stop();
 #ifdef J3K_HAVE_PTY
     m_virtualTx.reset();
 #endif
-    Q_EMIT closed();
-}
-
-bool TxSession::startRead(const ParamSet &base, int timeoutMs, int silenceMs)
-{
-    if (isBusy() || !m_link->isOpen())
-        return false;
-    if (!m_link->requestRead())
-        return false;
-    // Whatever came before the request belongs to no answer.
-    m_decoder.reset();
-    m_answer = ReadAnswer();
-    m_answer.frames.params = base;
-    m_readBase = base;
-    m_silenceMs = silenceMs > 0 ? silenceMs : m_portSilenceMs;
-    m_rounds.start();
-    m_rounds.beginRound();  // its silence counts from the first byte: a transmitter may be slow to start
-    m_reading = true;
-    m_readEnd.start(timeoutMs);
-    m_noAnswer.start();
-    Q_EMIT readStarted();
-    return true;
-}
-
-// A round is over: every group came, or the line went quiet after the
-// answer, or a later round waited a second for any answer at all.
-void TxSession::endRound()
-{
-    if (!m_reading)
-        return;
-    if (m_rounds.needsAnotherRound() && m_link->requestRead()) {
-        m_rounds.beginRound();
-        m_roundEnd.start(kAnswerTimeoutMs);
-        return;
-    }
-    endRead();
-}
-
-void TxSession::endRead()
-{
-    if (!m_reading)
-        return;
-    m_reading = false;
-    m_readEnd.stop();
-    m_noAnswer.stop();
-    m_roundEnd.stop();
-    m_rounds.fill(m_answer, m_readBase);
-    Q_EMIT readFinished(m_answer);
-    if (!isBusy())
-        Q_EMIT idle();
-}
-
-bool TxSession::startUpdate(const ParamSet &params)
-{
-    if (isBusy())
-        return false;
-    // Both records hold the values of this moment, whatever changes while
-    // the pause runs.
-    if (!m_link->startUpdate(buildRecord(RecordId::S, params).toLatin1(), buildRecord(RecordId::G, params).toLatin1()))
-        return false;
-    m_updating = params;
-    m_updateCut = false;
-    Q_EMIT updateStarted(params);
-    return true;
-}
-
-void TxSession::onUpdateFinished(bool whole)
-{
-    m_updateCut = !whole;
-    Q_EMIT updateFinished(whole, m_updating);
-    if (m_stopSignal) {
-        finishStop(whole);
-        return;
-    }
-    if (!m_link->isOpen())
-        closedNow();  // a close waited for the G record
-    if (!isBusy())
-        Q_EMIT idle();
-}
-
-void TxSession::stop(int signal)
-{
-    if (m_stopSignal)
-        return;
-    m_stopSignal = signal;
-    if (!m_link->isPausing())
-        finishStop(false);
-}
-
-void TxSession::finishStop(bool afterUpdate)
-{
-    close(TxLink::Notice::Send);
-    Q_EMIT stopped(m_stopSignal, afterUpdate);
-}
-
-void TxSession::take(const QByteArray &batch)
-{
-    m_received += batch.size();
-    if (m_reading) {
-        Q_EMIT trafficChanged();
-        m_rounds.feed(batch);
-        if (m_rounds.roundHasFrames())
-            m_noAnswer.stop();
-        // Not from inside the port's signal: the next round writes to it.
-        m_roundEnd.start(m_rounds.roundComplete() ? 0 : m_silenceMs);
-        return;
-    }
-    FrameValues unasked;  // on start values: the document takes only what they carry
-    unasked.set = m_decoder.feed(batch, unasked.params);
-    unasked.types = m_decoder.lastTypes();
-    unasked.refused = faultMessages(m_decoder.lastRefused());
-    if (m_decoder.lastTypes().contains(quint8(0xA5))) {
-        unasked.rates = m_decoder.rates();
-        unasked.hasRates = true;
-    }
-    Q_EMIT trafficChanged();
-    if (!unasked.set.isEmpty() || !unasked.refused.isEmpty() || !unasked.types.isEmpty())
-        Q_EMIT framesArrived(unasked);
 }
 
 }  // namespace j3k

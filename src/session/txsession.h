@@ -1,62 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "frames.h"
-#include "paramdiff.h"
-#include "paramset.h"
 #include "portsettings.h"
-#include "readrounds.h"
+#include "readanswer.h"
 #include "txlink.h"
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
-#include <QTimer>
+#include <QThread>
 
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 class PtyTransmitter;
 
 namespace j3k {
 
-// What frames brought: the values of the parameters in `set` (the rest of
-// `params` is the base they were applied to), every channel's D/R rates,
-// the frame types that passed their checks, and the values of refused
-// frames, one fault a line.
-struct FrameValues {
-    ParamSet params;
-    QList<int> set;
-    QList<quint8> types;
-    DrRates rates;
-    bool hasRates = false;  // a D/R frame was among them
-    QStringList refused;
-};
-
-// What a READ came to: the groups two of its answers agreed on, taken
-// together.
-struct ReadAnswer {
-    FrameValues frames;
-    int typesSeen = 0;  // groups agreed on and within range
-    // Groups that came in two answers or more, no two of them alike: values
-    // a noisy line changed, so none of them is taken.
-    QList<quint8> disagreed;
-    QString error;  // the line failed: READ did not go out, or went away
-    bool complete() const { return error.isEmpty() && typesSeen == FrameTypeCount; }
-};
+class SessionBell;
+class VirtualTransmitter;
+class SessionWorker;
 
 // One connection to the transmitter over its whole life: OPEN, READ with
 // its answer, UPDATE with its pause, the frames nobody asked for, the
 // signals that end a program, DIS. The editor's window and j3kctl both
 // speak to the transmitter only through this, so each of these exists once.
 //
-// Everything runs on timers in the caller's event loop; every outcome comes
-// back through a signal.
+// The line itself runs on a thread of the session's own (SessionWorker), so
+// the G record leaves on time however long the caller's thread is held up.
+// The calls here wait for the line's thread to take them (never for the
+// transmitter), then deliver, in order, every signal that is due; the rest
+// come from the caller's event loop. What isOpen() and the like say is the
+// line as of the last signal delivered, so it never contradicts one.
 class TxSession : public QObject
 {
     Q_OBJECT
 
 public:
     explicit TxSession(QObject *parent = nullptr);
+    // Waits for a G record still due, as the line's thread sends it.
     ~TxSession() override;
 
     // Opens the port and sends "OK"; false with errorString() saying why.
@@ -68,12 +52,12 @@ public:
     // DIS (unless `notice` is Skip or the line is gone) and the port closed;
     // in UPDATE's pause the close waits for the G record.
     void close(TxLink::Notice notice = TxLink::Notice::Send);
-    bool isOpen() const { return m_link->isOpen(); }
-    QString errorString() const { return m_error.isEmpty() ? m_link->errorString() : m_error; }
+    bool isOpen() const { return m_state.open; }
+    QString errorString() const { return m_error.isEmpty() ? m_state.error : m_error; }
 
-    bool isReading() const { return m_reading; }
-    bool isPausing() const { return m_link->isPausing(); }
-    bool isBusy() const { return m_reading || m_link->isPausing(); }
+    bool isReading() const { return m_state.reading; }
+    bool isPausing() const { return m_state.pausing; }
+    bool isBusy() const { return m_state.reading || m_state.pausing; }
 
     // READ: "RRR", then frames until every type is in or the line has been
     // silent for `silenceMs` after the answer (by default four frames' time
@@ -92,12 +76,16 @@ public:
     // DIS; in the pause once the G record is out. stopped() tells when.
     void stop(int signal);
 
-    qint64 sentCount() const { return m_sent; }
-    qint64 receivedCount() const { return m_received; }
+    qint64 sentCount() const { return m_state.sent; }
+    qint64 receivedCount() const { return m_state.received; }
 
-    // The virtual transmitter while it is open, for the tests and txsim's
-    // kind of trials; null otherwise.
+    // The virtual transmitter behind a pseudo-terminal while it is open, on
+    // this object's thread; null otherwise.
     PtyTransmitter *virtualTransmitter() const;
+    // Runs `use` on the virtual transmitter's values while it is open, on
+    // the thread it answers from, as trials of the editor set up what it
+    // holds; false when none is open.
+    bool withVirtualTransmitter(const std::function<void(VirtualTransmitter &)> &use);
 
 Q_SIGNALS:
     void opened();
@@ -123,38 +111,48 @@ Q_SIGNALS:
     void stopped(int signal, bool afterUpdate);
 
 private:
-    void take(const QByteArray &batch);
-    void endRound();
-    void endRead();
-    void onUpdateFinished(bool whole);
-    void finishStop(bool afterUpdate);
-    void closedNow();
+    // The line as the caller sees it, carried by every signal.
+    struct LineState {
+        bool open = false;
+        bool reading = false;
+        bool pausing = false;
+        QString error;
+        qint64 sent = 0;
+        qint64 received = 0;
+    };
+    using Delivery = std::function<void()>;
 
-    TxLink *m_link;  // a child, so the port is one of its owner's objects
+    // Runs `call` on the line's thread and waits until it has run; then
+    // delivers what it and anything before it made due.
+    void onLine(const std::function<void()> &call);
+    void runCalls();
+    // On the line's thread: passes each of the worker's signals on.
+    void relay();
+    void deliver(Delivery what);
+    void deliverAll();
+    LineState stateNow() const;
+    void dropVirtualTransmitter();
+
+    QThread m_thread;
+    QObject *m_inbox;  // lives on m_thread: runs the calls there
+    // Tells each thread that the other left it something; its own object,
+    // so that whoever disconnects this session's signals leaves it alone.
+    SessionBell *m_bell;
+    SessionWorker *m_worker = nullptr;  // made, used and deleted on m_thread only
 #ifdef J3K_HAVE_PTY
     std::unique_ptr<PtyTransmitter> m_virtualTx;
 #endif
     QString m_error;  // why the virtual transmitter did not start
-    FrameDecoder m_decoder;
-    qint64 m_sent = 0;
-    qint64 m_received = 0;
+    LineState m_state;
 
-    bool m_reading = false;
-    ReadAnswer m_answer;
-    ReadRounds m_rounds;
-    ParamSet m_readBase;
-    int m_silenceMs = 0;
-    int m_portSilenceMs = ReadRounds::silenceMs(PortSettings().baudRate);
-    QTimer m_roundEnd;
-    QTimer m_readEnd;
-    QTimer m_noAnswer;
-
-    ParamSet m_updating;
-    bool m_updateCut = false;
-    int m_stopSignal = 0;
+    // The hand-over between the threads. Plain standard locks, not queued
+    // arguments, carry the data, so a thread checker sees every hand-over.
+    std::mutex m_mutex;
+    std::condition_variable m_callDone;
+    std::deque<std::function<void()>> m_calls;
+    std::deque<Delivery> m_deliveries;
+    quint64 m_callsTaken = 0;
+    quint64 m_callsRun = 0;
 };
 
 }  // namespace j3k
-
-Q_DECLARE_METATYPE(j3k::ReadAnswer)
-Q_DECLARE_METATYPE(j3k::FrameValues)
