@@ -89,18 +89,4 @@ private:
     int m_stopSignal = 0;
 };
 
-// The two threads of a session ring each other through this object's
-// signals, whose connections are all made before the line's thread starts.
-class SessionBell : public QObject
-{
-    Q_OBJECT
-
-public:
-    using QObject::QObject;
-
-Q_SIGNALS:
-    void callsWaiting();
-    void deliveriesWaiting();
-};
-
 }  // namespace j3k

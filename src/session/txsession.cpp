@@ -3,6 +3,9 @@
 
 #include "sessionworker.h"
 #include "virtualtransmitter.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 #ifdef J3K_HAVE_PTY
 #include "ptytransmitter.h"
 #endif
@@ -15,6 +18,31 @@
 namespace j3k {
 
 namespace {
+
+// Each thread wakes the other with a bare event: no arguments and no slot
+// objects cross between them, only what the locks guard. An event is made
+// before the lock that hands its news over is let go, and read only after
+// the receiver has taken that lock, so a thread checker sees the order that
+// Qt's own (unchecked) queue keeps.
+const QEvent::Type kWake = QEvent::Type(QEvent::registerEventType());
+
+// Runs the calls on the line's thread, where it lives.
+class LineInbox : public QObject
+{
+public:
+    explicit LineInbox(std::function<bool(QEvent *)> handle)
+        : m_handle(std::move(handle))
+    {}
+
+    // From here on it runs nothing: the session is going.
+    void detach() { m_handle = nullptr; }
+
+protected:
+    bool event(QEvent *event) override { return (m_handle && m_handle(event)) || QObject::event(event); }
+
+private:
+    std::function<bool(QEvent *)> m_handle;
+};
 
 // The line's thread does little but wait, and when UPDATE's pause ends it
 // must run at once, every core busy or not. Where the system allows it
@@ -34,17 +62,18 @@ void raiseLineThread()
 
 TxSession::TxSession(QObject *parent)
     : QObject(parent)
-    , m_inbox(new QObject)
-    , m_bell(new SessionBell(this))
+    , m_inbox(new LineInbox([this](QEvent *event) {
+        if (!isWake(event))
+            return false;
+        runCalls();
+        return true;
+    }))
 {
     qRegisterMetaType<j3k::ReadAnswer>();
     qRegisterMetaType<j3k::FrameValues>();
     m_thread.setObjectName(QStringLiteral("j3k line"));
     m_inbox->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_inbox, &QObject::deleteLater);
-    connect(
-        m_bell, &SessionBell::callsWaiting, m_inbox, [this] { runCalls(); }, Qt::QueuedConnection);
-    connect(m_bell, &SessionBell::deliveriesWaiting, this, &TxSession::deliverAll, Qt::QueuedConnection);
     // Windows raises the thread as asked; Linux needs raiseLineThread().
     m_thread.start(QThread::TimeCriticalPriority);
     onLine([this] {
@@ -60,6 +89,7 @@ TxSession::~TxSession()
     onLine([this] {
         delete m_worker;
         m_worker = nullptr;
+        static_cast<LineInbox *>(m_inbox)->detach();
     });
     m_thread.quit();
     m_thread.wait();
@@ -67,11 +97,12 @@ TxSession::~TxSession()
 
 void TxSession::onLine(const std::function<void()> &call)
 {
+    auto *ring = new QEvent(kWake);
     std::unique_lock lock(m_mutex);
     m_calls.push_back(call);
     const quint64 ticket = ++m_callsTaken;
     lock.unlock();
-    Q_EMIT m_bell->callsWaiting();
+    QCoreApplication::postEvent(m_inbox, ring);
     lock.lock();
     m_callDone.wait(lock, [&] { return m_callsRun >= ticket; });
     lock.unlock();
@@ -91,15 +122,18 @@ void TxSession::runCalls()
             m_calls.pop_front();
         }
         call();
+        // The last call ends the session: once it is reported done, this
+        // thread touches nothing of it again.
+        const bool last = !m_worker;
         // A call that changed the line without a signal (a failed open, a
         // READ refused) still shows in what the caller sees.
-        if (m_worker)
+        if (!last)
             deliver([this, state = stateNow()] { m_state = state; });
-        {
-            const std::lock_guard lock(m_mutex);
-            ++m_callsRun;
-        }
+        const std::lock_guard lock(m_mutex);
+        ++m_callsRun;
         m_callDone.notify_all();
+        if (last)
+            return;
     }
 }
 
@@ -117,11 +151,28 @@ TxSession::LineState TxSession::stateNow() const
 
 void TxSession::deliver(Delivery what)
 {
+    auto *ring = new QEvent(kWake);
     {
         const std::lock_guard lock(m_mutex);
         m_deliveries.push_back(std::move(what));
     }
-    Q_EMIT m_bell->deliveriesWaiting();
+    QCoreApplication::postEvent(this, ring);
+}
+
+bool TxSession::isWake(QEvent *event)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+    }  // what came before the event, first
+    return event->type() == kWake;
+}
+
+bool TxSession::event(QEvent *event)
+{
+    if (!isWake(event))
+        return QObject::event(event);
+    deliverAll();
+    return true;
 }
 
 void TxSession::deliverAll()

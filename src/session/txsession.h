@@ -19,7 +19,6 @@ class PtyTransmitter;
 
 namespace j3k {
 
-class SessionBell;
 class VirtualTransmitter;
 class SessionWorker;
 
@@ -110,6 +109,10 @@ Q_SIGNALS:
     // UPDATE was in its pause (`afterUpdate`).
     void stopped(int signal, bool afterUpdate);
 
+protected:
+    // Where the line's thread wakes this one for what it has to deliver.
+    bool event(QEvent *event) override;
+
 private:
     // The line as the caller sees it, carried by every signal.
     struct LineState {
@@ -130,14 +133,12 @@ private:
     void relay();
     void deliver(Delivery what);
     void deliverAll();
+    bool isWake(QEvent *event);
     LineState stateNow() const;
     void dropVirtualTransmitter();
 
     QThread m_thread;
-    QObject *m_inbox;  // lives on m_thread: runs the calls there
-    // Tells each thread that the other left it something; its own object,
-    // so that whoever disconnects this session's signals leaves it alone.
-    SessionBell *m_bell;
+    QObject *m_inbox;                   // lives on m_thread: runs the calls there
     SessionWorker *m_worker = nullptr;  // made, used and deleted on m_thread only
 #ifdef J3K_HAVE_PTY
     std::unique_ptr<PtyTransmitter> m_virtualTx;
