@@ -601,7 +601,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+153"/>
+        <location filename="../src/app/mainwindow.cpp" line="+155"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -1288,7 +1288,7 @@
 <context>
     <name>ParamBinding</name>
     <message>
-        <location filename="../src/app/parambinding.cpp" line="+109"/>
+        <location filename="../src/app/parambinding.cpp" line="+115"/>
         <source>one of %1</source>
         <translation>one of %1</translation>
     </message>
@@ -1444,7 +1444,7 @@
         <translation>MODEL AND NOTES</translation>
     </message>
     <message>
-        <location filename="../src/sheet/sheetpainter.cpp" line="+86"/>
+        <location filename="../src/sheet/sheetpainter.cpp" line="+90"/>
         <source>TX %1</source>
         <translation>TX %1</translation>
     </message>
@@ -1642,6 +1642,19 @@
     </message>
 </context>
 <context>
+    <name>j3k::SessionWorker</name>
+    <message>
+        <location filename="../src/session/sessionworker.cpp" line="+41"/>
+        <source>the line went away: %1</source>
+        <translation>the line went away: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the port was closed</source>
+        <translation>the port was closed</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
         <location filename="../src/link/txlink.cpp" line="+66"/>
@@ -1654,22 +1667,9 @@
         <translation>Serial ports belong to the %1 group: add yourself with &quot;sudo usermod -aG %1 $USER&quot; and log in again.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+133"/>
         <source>the port took nothing for %1 ms</source>
         <translation>the port took nothing for %1 ms</translation>
-    </message>
-</context>
-<context>
-    <name>j3k::TxSession</name>
-    <message>
-        <location filename="../src/session/txsession.cpp" line="+43"/>
-        <source>the line went away: %1</source>
-        <translation>the line went away: %1</translation>
-    </message>
-    <message>
-        <location line="+67"/>
-        <source>the port was closed</source>
-        <translation>the port was closed</translation>
     </message>
 </context>
 <context>

@@ -601,7 +601,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+153"/>
+        <location filename="../src/app/mainwindow.cpp" line="+155"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -1283,7 +1283,7 @@
 <context>
     <name>ParamBinding</name>
     <message>
-        <location filename="../src/app/parambinding.cpp" line="+109"/>
+        <location filename="../src/app/parambinding.cpp" line="+115"/>
         <source>one of %1</source>
         <translation>可选 %1 之一</translation>
     </message>
@@ -1439,7 +1439,7 @@
         <translation>模型与备注</translation>
     </message>
     <message>
-        <location filename="../src/sheet/sheetpainter.cpp" line="+86"/>
+        <location filename="../src/sheet/sheetpainter.cpp" line="+90"/>
         <source>TX %1</source>
         <translation>TX %1</translation>
     </message>
@@ -1637,6 +1637,19 @@
     </message>
 </context>
 <context>
+    <name>j3k::SessionWorker</name>
+    <message>
+        <location filename="../src/session/sessionworker.cpp" line="+41"/>
+        <source>the line went away: %1</source>
+        <translation>连接已断开：%1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the port was closed</source>
+        <translation>串口已关闭</translation>
+    </message>
+</context>
+<context>
     <name>j3k::TxLink</name>
     <message>
         <location filename="../src/link/txlink.cpp" line="+66"/>
@@ -1649,22 +1662,9 @@
         <translation>串口设备属于 %1 组：用 &quot;sudo usermod -aG %1 $USER&quot; 把自己加入该组，然后重新登录。</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+133"/>
         <source>the port took nothing for %1 ms</source>
         <translation>端口在 %1 毫秒内未接收任何数据</translation>
-    </message>
-</context>
-<context>
-    <name>j3k::TxSession</name>
-    <message>
-        <location filename="../src/session/txsession.cpp" line="+43"/>
-        <source>the line went away: %1</source>
-        <translation>连接已断开：%1</translation>
-    </message>
-    <message>
-        <location line="+67"/>
-        <source>the port was closed</source>
-        <translation>串口已关闭</translation>
     </message>
 </context>
 <context>
