@@ -138,13 +138,15 @@ double updateMs()
 {
     MainWindow w;
     openPort(w, QStringLiteral("VIRTUAL-TX"));
-    auto *tx = w.findChild<PtyTransmitter *>();
+    // The session owns the virtual transmitter now, not the window.
+    auto *session = w.findChild<j3k::TxSession *>();
+    PtyTransmitter *tx = session ? session->virtualTransmitter() : nullptr;
     if (!tx)
         return -1;
     std::vector<double> runs;
     for (int i = 0; i < 5; ++i) {
         bool gotG = false;
-        const auto c = QObject::connect(tx, &PtyTransmitter::logged, [&](const QString &line) {
+        const auto c = QObject::connect(tx, &PtyTransmitter::logged, &w, [&](const QString &line) {
             gotG = gotG || line.startsWith(QLatin1String("G record"));
         });
         QElapsedTimer timer;
