@@ -2,9 +2,11 @@
 // The editor's serial path under load, in a real (offscreen) window: how fast
 // readMyCom takes frames in, and how long READ and UPDATE take against the
 // virtual transmitter behind a pseudo-terminal; what READ's second answer
-// costs on a clean line. --soak runs the line's long trial (soak.cpp).
+// costs on a clean line. --soak runs the line's long trial (soak.cpp) and
+// times UPDATE's pause at the far end (pausegap.cpp).
 #include "frames.h"
 #include "mainwindow.h"
+#include "pausegap.h"
 #include "ptypair.h"
 #include "ptytransmitter.h"
 #include "soak.h"
@@ -136,13 +138,15 @@ double updateMs()
 {
     MainWindow w;
     openPort(w, QStringLiteral("VIRTUAL-TX"));
-    auto *tx = w.findChild<PtyTransmitter *>();
+    // The session owns the virtual transmitter now, not the window.
+    auto *session = w.findChild<j3k::TxSession *>();
+    PtyTransmitter *tx = session ? session->virtualTransmitter() : nullptr;
     if (!tx)
         return -1;
     std::vector<double> runs;
     for (int i = 0; i < 5; ++i) {
         bool gotG = false;
-        const auto c = QObject::connect(tx, &PtyTransmitter::logged, [&](const QString &line) {
+        const auto c = QObject::connect(tx, &PtyTransmitter::logged, &w, [&](const QString &line) {
             gotG = gotG || line.startsWith(QLatin1String("G record"));
         });
         QElapsedTimer timer;
@@ -240,12 +244,20 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The editor's serial path measured against VIRTUAL-TX."));
     parser.addHelpOption();
-    const QCommandLineOption soakOption(QStringLiteral("soak"),
-                                        QStringLiteral("10,000 READs and 300 UPDATEs with their READ, one line."));
+    const QCommandLineOption soakOption(
+        QStringLiteral("soak"), QStringLiteral("10,000 READs and 300 UPDATEs with their READ, one line; then UPDATE's "
+                                               "S to G gap at the far end, idle and loaded."));
     parser.addOption(soakOption);
+    const QCommandLineOption gapOption(QStringLiteral("pause-only"),
+                                       QStringLiteral("Only the S to G gap table of --soak."));
+    parser.addOption(gapOption);
     parser.process(app);
-    if (parser.isSet(soakOption))
-        return soak() ? 0 : 1;
+    if (parser.isSet(gapOption))
+        return pauseGapTable() ? 0 : 1;
+    if (parser.isSet(soakOption)) {
+        const bool soaked = soak();
+        return pauseGapTable() && soaked ? 0 : 1;
+    }
     constexpr double lineRate = 115200 / 10.0;  // bytes per second, 8N1
 
     const double rate = receiveRate();
