@@ -65,7 +65,7 @@ TxSession::TxSession(QObject *parent)
     , m_inbox(new LineInbox([this](QEvent *event) {
         if (!isWake(event))
             return false;
-        runCalls();
+        runCall();
         return true;
     }))
 {
@@ -99,42 +99,34 @@ void TxSession::onLine(const std::function<void()> &call)
 {
     auto *ring = new QEvent(kWake);
     std::unique_lock lock(m_mutex);
-    m_calls.push_back(call);
-    const quint64 ticket = ++m_callsTaken;
+    m_call = &call;
     lock.unlock();
     QCoreApplication::postEvent(m_inbox, ring);
     lock.lock();
-    m_callDone.wait(lock, [&] { return m_callsRun >= ticket; });
+    m_callDone.wait(lock, [this] { return !m_call; });
     lock.unlock();
     if (m_worker)
         deliverAll();
 }
 
-void TxSession::runCalls()
+void TxSession::runCall()
 {
-    for (;;) {
-        std::function<void()> call;
-        {
-            const std::lock_guard lock(m_mutex);
-            if (m_calls.empty())
-                return;
-            call = std::move(m_calls.front());
-            m_calls.pop_front();
-        }
-        call();
-        // The last call ends the session: once it is reported done, this
-        // thread touches nothing of it again.
-        const bool last = !m_worker;
-        // A call that changed the line without a signal (a failed open, a
-        // READ refused) still shows in what the caller sees.
-        if (!last)
-            deliver([this, state = stateNow()] { m_state = state; });
+    const std::function<void()> *call = nullptr;
+    {
         const std::lock_guard lock(m_mutex);
-        ++m_callsRun;
-        m_callDone.notify_all();
-        if (last)
-            return;
+        call = m_call;
     }
+    (*call)();
+    // The last call ends the session: once it is reported done, this
+    // thread touches nothing of it again.
+    const bool last = !m_worker;
+    // A call that changed the line without a signal (a failed open, a READ
+    // refused) still shows in what the caller sees.
+    if (!last)
+        deliver([this, state = stateNow()] { m_state = state; });
+    const std::lock_guard lock(m_mutex);
+    m_call = nullptr;
+    m_callDone.notify_all();
 }
 
 TxSession::LineState TxSession::stateNow() const

@@ -128,7 +128,8 @@ private:
     // Runs `call` on the line's thread and waits until it has run; then
     // delivers what it and anything before it made due.
     void onLine(const std::function<void()> &call);
-    void runCalls();
+    // On the line's thread: the call onLine() is waiting on.
+    void runCall();
     // On the line's thread: passes each of the worker's signals on.
     void relay();
     void deliver(Delivery what);
@@ -150,10 +151,10 @@ private:
     // arguments, carry the data, so a thread checker sees every hand-over.
     std::mutex m_mutex;
     std::condition_variable m_callDone;
-    std::deque<std::function<void()>> m_calls;
+    // The one call under way: the caller's thread waits for each, and the
+    // line's thread never calls in.
+    const std::function<void()> *m_call = nullptr;
     std::deque<Delivery> m_deliveries;
-    quint64 m_callsTaken = 0;
-    quint64 m_callsRun = 0;
 };
 
 }  // namespace j3k
