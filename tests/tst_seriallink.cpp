@@ -228,12 +228,14 @@ private Q_SLOTS:
             if (unpluggedAt < 0 || unpluggedAt > 510) {
                 QTRY_VERIFY2(wire.received().startsWith("OK" + records), qPrintable(round_));
                 const QList<qint64> arrived = wire.arrivals();
-                // The pseudo-terminal hands bytes over through a kernel
-                // worker, which adds a millisecond or two either way; where
-                // the wire's thread cannot run ahead of others, it may
-                // itself wake late for either record.
+                // The pseudo-terminal hands bytes over through an ordinary
+                // kernel worker, which waits its turn behind busy threads:
+                // measured up to 2.3 ms late for the S record under a
+                // parallel test run, and 4.7 ms for a G record followed by
+                // DIS and the window's end. Where the wire's thread cannot
+                // run ahead of others, it may itself wake late for either.
                 const qint64 gapUs = (arrived[g] - arrived[g - 1]) / 1000;
-                const qint64 slackUs = wire.realTime ? 2'000 : 10'000;
+                const qint64 slackUs = wire.realTime ? 5'000 : 10'000;
                 QVERIFY2(gapUs >= 500'000 - slackUs && gapUs <= 505'000 + slackUs,
                          qPrintable(round_ + QStringLiteral(": %1 us").arg(gapUs)));
                 // No quit before the G record (read a moment after it left).
