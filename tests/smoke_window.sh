@@ -14,7 +14,8 @@ try() {
         title="J3K&J3LM(BLE) parameter setting sofeware  V3.0"
         log=$(mktemp) && trap "rm -f $log" EXIT
         "$@" 2>"$log" & pid=$!
-        for _ in $(seq 1 300); do
+        # Once, on a loaded machine, Wine showed no window within 30 s.
+        for _ in $(seq 1 600); do
             if ! kill -0 $pid 2>/dev/null; then
                 cat "$log"
                 grep -q "could not connect to display" "$log" && exit 3
@@ -23,7 +24,9 @@ try() {
             xwininfo -root -tree | grep -F "\"$title\"" && { kill $pid; exit 0; }
             sleep 0.1
         done
-        echo "no window titled \"$title\" within 30 s"; kill $pid; exit 1' _ "$@"
+        echo "no window titled \"$title\" within 60 s; the windows there:"
+        xwininfo -root -tree | grep -F "\"" || echo "(none)"
+        cat "$log"; kill $pid; exit 1' _ "$@"
 }
 # xvfb-run -a can hand two servers started at the same moment the same
 # display; that is the X server's trouble, not the editor's, so try again.
