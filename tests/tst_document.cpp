@@ -193,11 +193,19 @@ private Q_SLOTS:
     }
 
     // An incomplete READ is said to be so until its groups come late, with
-    // those the answers disagreed on named; the late frames keep the edits
-    // made meanwhile. A value out of range that every answer brings is
-    // refused.
+    // those the answers disagreed on named, and how many answers there were;
+    // the late frames keep the edits made meanwhile. A value out of range
+    // that every answer brings is refused.
+    void notesWhileTrue_data()
+    {
+        QTest::addColumn<int>("answered");  // of the three requests
+        QTest::newRow("all three") << 3;
+        QTest::newRow("the third unanswered") << 2;
+    }
+
     void notesWhileTrue()
     {
+        QFETCH(int, answered);
         Line line;
         const ParamSet tx = opposite(ParamSet(), drChannel);
         const DrRates rates = sameRates(tx);
@@ -213,13 +221,13 @@ private Q_SLOTS:
                     frame[5] = char(n);  // END POINT L CH2, otherwise each time
                 answer += frame;
             }
-            answers << answer;
+            answers << (n < answered ? answer : QByteArray());
         }
         const qsizetype backups = line.doc.backups().list().size();
         line.read(answers, 300);
         ParamDocument::Notes notes = line.doc.notes();
         QCOMPARE(notes.missing, (QList<quint8>{0x55, 0x66}));
-        QCOMPARE(notes.disagreed, QList<quint8>{0x66});
+        QCOMPARE(notes.disagreed, (QMap<quint8, int>{{0x66, answered}}));
         QCOMPARE(notes.refused, QStringList{"SUB-TRIM CH1: 135 is outside -100\u2026100"});
         QCOMPARE(line.doc.backups().list().size(), backups);  // none of a part
 

@@ -1475,7 +1475,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+68"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+69"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>no answer to READ: check port, settings, transmitter power</translation>
     </message>
@@ -1490,7 +1490,7 @@
         <translation>READ incomplete: %1 of %2 groups</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Not received: %1</source>
         <translation>Not received: %1</translation>
     </message>
@@ -1527,12 +1527,7 @@
         <translation>no backup written: %1</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <source>%1: three answers disagreed; is the line noisy?</source>
-        <translation>%1: three answers disagreed; is the line noisy?</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="-12"/>
         <source>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</source>
         <translation>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</translation>
     </message>
@@ -1639,6 +1634,19 @@
         <location line="+7"/>
         <source>%1: %2 is outside %3…%4</source>
         <translation>%1: %2 is outside %3…%4</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::ReadRounds</name>
+    <message>
+        <location filename="../src/session/readrounds.cpp" line="+166"/>
+        <source>%1: three answers disagreed; is the line noisy?</source>
+        <translation>%1: three answers disagreed; is the line noisy?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: two answers disagreed; is the line noisy?</source>
+        <translation>%1: two answers disagreed; is the line noisy?</translation>
     </message>
 </context>
 <context>

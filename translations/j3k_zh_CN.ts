@@ -1470,7 +1470,7 @@
 <context>
     <name>TransmitterReview</name>
     <message>
-        <location filename="../src/app/transmitterreview.cpp" line="+68"/>
+        <location filename="../src/app/transmitterreview.cpp" line="+69"/>
         <source>no answer to READ: check port, settings, transmitter power</source>
         <translation>READ 无应答：请检查串口、设置和发射机电源</translation>
     </message>
@@ -1485,7 +1485,7 @@
         <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Not received: %1</source>
         <translation>未收到：%1</translation>
     </message>
@@ -1522,12 +1522,7 @@
         <translation>未写入备份：%1</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <source>%1: three answers disagreed; is the line noisy?</source>
-        <translation>%1：三次应答互不一致，线路是否有干扰？</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="-12"/>
         <source>READ asked three times; no two answers brought the same values for the groups named, so their values stay not read.</source>
         <translation>READ 已询问三次，所列各组没有两次应答给出相同的值，因此这些值仍为未读取。</translation>
     </message>
@@ -1634,6 +1629,19 @@
         <location line="+7"/>
         <source>%1: %2 is outside %3…%4</source>
         <translation>%1：%2 超出 %3…%4</translation>
+    </message>
+</context>
+<context>
+    <name>j3k::ReadRounds</name>
+    <message>
+        <location filename="../src/session/readrounds.cpp" line="+166"/>
+        <source>%1: three answers disagreed; is the line noisy?</source>
+        <translation>%1：三次应答互不一致，线路是否有干扰？</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: two answers disagreed; is the line noisy?</source>
+        <translation>%1：两次应答互不一致，线路是否有干扰？</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "paramfile.h"
 #include "paramtext.h"
 #include "rangecheck.h"
+#include "readrounds.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -78,8 +79,10 @@ QString TransmitterReview::panelNote(QString &detail) const
         notes << tr("READ incomplete: %1 of %2 groups")
                      .arg(j3k::FrameTypeCount - n.missing.size())
                      .arg(j3k::FrameTypeCount);
-        for (const quint8 type : n.disagreed)
-            notes << tr("%1: three answers disagreed; is the line noisy?").arg(j3k::frameGroup(type));
+        for (const quint8 type : n.missing) {  // in the form's order
+            if (n.disagreed.contains(type))
+                notes << j3k::ReadRounds::disagreement(type, n.disagreed.value(type));
+        }
         if (!groups.isEmpty())
             details << tr("Not received: %1").arg(groups.join(QLatin1String("; ")));
         if (!n.disagreed.isEmpty())

@@ -304,9 +304,9 @@ ParamDocument::Notes ParamDocument::notes() const
     if (m_readEnded && !n.noAnswer) {
         n.missing = m_state.missingSinceRead();
         // A group that came late is no longer in doubt.
-        for (const quint8 type : m_notes.disagreed) {
-            if (n.missing.contains(type))
-                n.disagreed << type;
+        for (auto it = m_notes.disagreed.cbegin(); it != m_notes.disagreed.cend(); ++it) {
+            if (n.missing.contains(it.key()))
+                n.disagreed.insert(it.key(), it.value());
         }
         if (n.missing.size() == j3k::FrameTypeCount && n.disagreed.isEmpty())
             n.missing.clear();  // nothing came: the missing answer says it

@@ -8,6 +8,7 @@
 #include "txsession.h"
 
 #include <QDateTime>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 
@@ -92,9 +93,9 @@ public:
     // What the last commands came to, each only while it is still true.
     struct Notes {
         bool noAnswer = false;
-        QList<quint8> missing;    // groups an ended READ lacks, until they come
-        QList<quint8> disagreed;  // of those, the ones whose answers differed
-        QStringList refused;      // values of refused frames since READ
+        QList<quint8> missing;        // groups an ended READ lacks, until they come
+        QMap<quint8, int> disagreed;  // of those, the ones whose answers differed; how many answers
+        QStringList refused;          // values of refused frames since READ
         bool refusedInRead = false;
         QString backupReason;  // no backup of the last READ: why
         QString backupError;

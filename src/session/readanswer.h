@@ -6,6 +6,7 @@
 #include "paramset.h"
 
 #include <QList>
+#include <QMap>
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
@@ -31,8 +32,9 @@ struct ReadAnswer {
     FrameValues frames;
     int typesSeen = 0;  // groups agreed on and within range
     // Groups that came in two answers or more, no two of them alike: values
-    // a noisy line changed, so none of them is taken.
-    QList<quint8> disagreed;
+    // a noisy line changed, so none of them is taken. Each with how many
+    // answers brought it: a third answer may never come.
+    QMap<quint8, int> disagreed;
     QString error;  // the line failed: READ did not go out, or went away
     bool complete() const { return error.isEmpty() && typesSeen == FrameTypeCount; }
 };

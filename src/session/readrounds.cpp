@@ -4,6 +4,8 @@
 #include "rangecheck.h"
 #include "readanswer.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace j3k {
@@ -144,7 +146,7 @@ void ReadRounds::fill(ReadAnswer &answer, const ParamSet &base) const
                 answered
                     += int(std::any_of(frames.begin(), frames.end(), [&](const Frame &x) { return x.type == type; }));
             if (answered >= 2)
-                answer.disagreed << type;
+                answer.disagreed.insert(type, answered);
             continue;
         }
         into.set << decoder.feed(QByteArray(1, '\0') + body, into.params);
@@ -156,6 +158,16 @@ void ReadRounds::fill(ReadAnswer &answer, const ParamSet &base) const
         }
     }
     answer.typesSeen = decoder.typesSeen();
+}
+
+QString ReadRounds::disagreement(quint8 type, int answers)
+{
+    // The third request may go unanswered: then only two answers are there.
+    return answers >= 3
+               ? QCoreApplication::translate("j3k::ReadRounds", "%1: three answers disagreed; is the line noisy?")
+                     .arg(frameGroup(type))
+               : QCoreApplication::translate("j3k::ReadRounds", "%1: two answers disagreed; is the line noisy?")
+                     .arg(frameGroup(type));
 }
 
 }  // namespace j3k

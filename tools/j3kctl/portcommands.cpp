@@ -5,6 +5,7 @@
 #include "backups.h"
 #include "paramjson.h"
 #include "portnames.h"
+#include "readrounds.h"
 #include "stopsignals.h"
 #include "txsession.h"
 
@@ -147,10 +148,8 @@ private:
                                   .arg(j3k::FrameTypeCount);
         for (const QString &refused : answer.frames.refused)
             error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
-        for (const quint8 type : answer.disagreed)
-            error
-                += u'\n'
-                   + tr("port %1: %2: three answers disagreed; is the line noisy?").arg(m_name, j3k::frameGroup(type));
+        for (auto it = answer.disagreed.cbegin(); it != answer.disagreed.cend(); ++it)
+            error += u'\n' + tr("port %1: %2").arg(m_name, j3k::ReadRounds::disagreement(it.key(), it.value()));
         return error;
     }
 
