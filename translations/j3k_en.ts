@@ -601,7 +601,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+155"/>
+        <location filename="../src/app/mainwindow.cpp" line="+158"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -1490,7 +1490,7 @@
         <translation>READ incomplete: %1 of %2 groups</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>Not received: %1</source>
         <translation>Not received: %1</translation>
     </message>
@@ -1639,7 +1639,7 @@
 <context>
     <name>j3k::ReadRounds</name>
     <message>
-        <location filename="../src/session/readrounds.cpp" line="+166"/>
+        <location filename="../src/session/readrounds.cpp" line="+167"/>
         <source>%1: three answers disagreed; is the line noisy?</source>
         <translation>%1: three answers disagreed; is the line noisy?</translation>
     </message>

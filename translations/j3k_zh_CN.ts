@@ -601,7 +601,7 @@
         <location line="+110"/>
         <location line="+54"/>
         <location line="+120"/>
-        <location filename="../src/app/mainwindow.cpp" line="+155"/>
+        <location filename="../src/app/mainwindow.cpp" line="+158"/>
         <location filename="../src/app/mainwindow_serial.cpp" line="-13"/>
         <source>OFF</source>
         <translation>OFF</translation>
@@ -1485,7 +1485,7 @@
         <translation>READ 不完整：收到 %2 组中的 %1 组</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+15"/>
         <source>Not received: %1</source>
         <translation>未收到：%1</translation>
     </message>
@@ -1634,7 +1634,7 @@
 <context>
     <name>j3k::ReadRounds</name>
     <message>
-        <location filename="../src/session/readrounds.cpp" line="+166"/>
+        <location filename="../src/session/readrounds.cpp" line="+167"/>
         <source>%1: three answers disagreed; is the line noisy?</source>
         <translation>%1：三次应答互不一致，线路是否有干扰？</translation>
     </message>

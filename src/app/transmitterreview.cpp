@@ -79,9 +79,16 @@ QString TransmitterReview::panelNote(QString &detail) const
         notes << tr("READ incomplete: %1 of %2 groups")
                      .arg(j3k::FrameTypeCount - n.missing.size())
                      .arg(j3k::FrameTypeCount);
-        for (const quint8 type : n.missing) {  // in the form's order
-            if (n.disagreed.contains(type))
-                notes << j3k::ReadRounds::disagreement(type, n.disagreed.value(type));
+        // A note for the groups two answers brought and one for those three
+        // did, not one a group: a noisy line leaves several.
+        for (const int answers : {2, j3k::ReadRounds::MaxRounds}) {
+            QStringList named;
+            for (const quint8 type : n.missing) {  // in the form's order
+                if (n.disagreed.value(type) == answers)
+                    named << j3k::frameGroup(type);
+            }
+            if (!named.isEmpty())
+                notes << j3k::ReadRounds::disagreement(named.join(QLatin1String(" / ")), answers);
         }
         if (!groups.isEmpty())
             details << tr("Not received: %1").arg(groups.join(QLatin1String("; ")));

@@ -160,14 +160,14 @@ void ReadRounds::fill(ReadAnswer &answer, const ParamSet &base) const
     answer.typesSeen = decoder.typesSeen();
 }
 
-QString ReadRounds::disagreement(quint8 type, int answers)
+QString ReadRounds::disagreement(const QString &groups, int answers)
 {
     // The third request may go unanswered: then only two answers are there.
     return answers >= 3
                ? QCoreApplication::translate("j3k::ReadRounds", "%1: three answers disagreed; is the line noisy?")
-                     .arg(frameGroup(type))
+                     .arg(groups)
                : QCoreApplication::translate("j3k::ReadRounds", "%1: two answers disagreed; is the line noisy?")
-                     .arg(frameGroup(type));
+                     .arg(groups);
 }
 
 }  // namespace j3k

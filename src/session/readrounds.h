@@ -57,9 +57,9 @@ public:
     // refused frame, as one answer was before), how many groups came, and
     // the groups answered in two rounds or more without two agreeing.
     void fill(ReadAnswer &answer, const ParamSet &base) const;
-    // What the user is told of a group that `answers` answers brought, no
-    // two alike.
-    static QString disagreement(quint8 type, int answers);
+    // What the user is told of the groups (named in `groups`) that `answers`
+    // answers brought, no two alike.
+    static QString disagreement(const QString &groups, int answers);
 
 private:
     // One frame of an answer: bytes 1 to 11, and whether the frames around

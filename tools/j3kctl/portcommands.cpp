@@ -149,7 +149,9 @@ private:
         for (const QString &refused : answer.frames.refused)
             error += u'\n' + tr("port %1: refused a frame: %2").arg(m_name, refused);
         for (auto it = answer.disagreed.cbegin(); it != answer.disagreed.cend(); ++it)
-            error += u'\n' + tr("port %1: %2").arg(m_name, j3k::ReadRounds::disagreement(it.key(), it.value()));
+            error += u'\n'
+                     + tr("port %1: %2")
+                           .arg(m_name, j3k::ReadRounds::disagreement(j3k::frameGroup(it.key()), it.value()));
         return error;
     }
 
