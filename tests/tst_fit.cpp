@@ -192,6 +192,13 @@ private Q_SLOTS:
         // No Chinese character, full-width colon or bracket is left.
         static const QRegularExpression chineseOrWide(QStringLiteral("[\\x{2E80}-\\x{FFEF}]"));
         QCOMPARE(textsOf(w).filter(chineseOrWide), QStringList());
+
+        // However long the panel's note, the port's state and counts stay whole.
+        child<QLabel>(w, "secLabel")
+            ->setText(TransmitterReview::tr("not all read") + QStringLiteral("; x").repeated(200));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const auto [room, need] = roomAndNeed(child<QLabel>(w, "fstLabel"));
+        QVERIFY2(need <= room, qPrintable(QStringLiteral("fstLabel: needs %1, has %2").arg(need).arg(room)));
     }
 
     // Every text of the editor, in either language, in the font it carries:

@@ -7,6 +7,7 @@
 #include "filelog.h"
 #include "focusring.h"
 #include "formfont.h"
+#include "notelabel.h"
 #include "parambinding.h"
 #include "paramdocument.h"
 #include "paramfile.h"
@@ -66,10 +67,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     fstLabel = new PathLabel(ui->statusbar);
     fstLabel->setObjectName(QStringLiteral("fstLabel"));
-    fstLabel->setMinimumSize(150, 20);
+    // No fixed minimum width: the label's own keeps the state and the counts
+    // whole, and lets only the port's path give way to a long note.
+    fstLabel->setMinimumHeight(20);
     fstLabel->setFrameShape(QFrame::Panel);
     fstLabel->setFrameShadow(QFrame::Sunken);
-    secLabel = new QLabel(ui->statusbar);
+    secLabel = new NoteLabel(ui->statusbar);
     secLabel->setObjectName(QStringLiteral("secLabel"));
     secLabel->setFrameShape(QFrame::Panel);
     secLabel->setFrameShadow(QFrame::Sunken);
