@@ -15,12 +15,12 @@ public:
     explicit NoteLabel(QWidget *parent = nullptr);
 
     QSize minimumSizeHint() const override;
-    bool isCut() const;
 
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool isCut() const;
     QRect textRoom() const;
 };
