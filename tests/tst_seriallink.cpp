@@ -177,8 +177,12 @@ private Q_SLOTS:
             QObject events;  // ends with the round
             const auto at = [&](int ms, auto what) { QTimer::singleShot(ms, Qt::PreciseTimer, &events, what); };
             const QString first = kinds[round % kinds.size()], second = kinds[rng.bounded(int(kinds.size()))];
-            for (const QString &kind : {first, second}) {
-                at(rng.bounded(5, kind == first ? 490 : 650), [&, kind] {  // the first in the pause
+            // The first in the pause; the second after it, so it cannot end
+            // the pause (an unplug) or hold the first back (a block) first.
+            const int firstAt = rng.bounded(5, 490);
+            const std::pair<QString, int> happenings[]{{first, firstAt}, {second, rng.bounded(firstAt + 1, 650)}};
+            for (const auto &[kind, when] : happenings) {
+                at(when, [&, kind] {
                     if (session->isPausing())
                         locked << (!button(w, "pushButtonSend2")->isEnabled()
                                    && !button(w, "pushButtonOpen")->isEnabled());
@@ -193,8 +197,8 @@ private Q_SLOTS:
                     } else if (kind == u"quit") {
                         QCoreApplication::quit();
                     } else if (kind == u"unplug" && unpluggedAt < 0) {
+                        wire.unplug();  // waits up to 20 ms for the wire's reader
                         unpluggedAt = clock.elapsed();
-                        wire.unplug();
                     } else if (kind == u"edit") {
                         ParamBinding(&w).write(opposite(clicked));
                     }
