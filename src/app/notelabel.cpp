@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notelabel.h"
 
+#include "labeltextroom.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -18,14 +20,14 @@ QSize NoteLabel::minimumSizeHint() const
 {
     constexpr int kShownChars = 60;
     QSize size = QLabel::minimumSizeHint();
-    const int around = width() - textRoom().width();
+    const int around = width() - labelTextRoom(*this).width();
     size.setWidth(std::min(size.width(), around + kShownChars * fontMetrics().averageCharWidth()));
     return size;
 }
 
 bool NoteLabel::isCut() const
 {
-    return !Qt::mightBeRichText(text()) && fontMetrics().horizontalAdvance(text()) > textRoom().width();
+    return !Qt::mightBeRichText(text()) && fontMetrics().horizontalAdvance(text()) > labelTextRoom(*this).width();
 }
 
 bool NoteLabel::event(QEvent *event)
@@ -46,21 +48,8 @@ void NoteLabel::paintEvent(QPaintEvent *event)
     }
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect room = textRoom();
+    const QRect room = labelTextRoom(*this);
     style()->drawItemText(&painter, room, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
                           isEnabled(), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
                           foregroundRole());
-}
-
-// Where QLabel puts its text: inside the frame and margin, and a framed
-// label's text half an x in from the side it keeps to.
-QRect NoteLabel::textRoom() const
-{
-    const int indented = indent() >= 0 ? indent() : frameWidth() > 0 ? fontMetrics().horizontalAdvance(u'x') / 2 : 0;
-    QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    if (alignment() & Qt::AlignLeft)
-        room.setLeft(room.left() + indented);
-    else if (alignment() & Qt::AlignRight)
-        room.setRight(room.right() - indented);
-    return room;
 }

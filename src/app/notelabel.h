@@ -22,5 +22,4 @@ protected:
 
 private:
     bool isCut() const;
-    QRect textRoom() const;
 };

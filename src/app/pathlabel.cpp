@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pathlabel.h"
 
+#include "labeltextroom.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -62,9 +64,7 @@ void PathLabel::fit()
         setText(m_path.isEmpty() ? m_text : m_text.arg(m_path));
         return;
     }
-    // QLabel indents the text of a framed label by half an x.
-    const int indented = indent() >= 0 ? indent() : frameWidth() > 0 ? fontMetrics().horizontalAdvance(u'x') / 2 : 0;
-    int room = contentsRect().width() - 2 * margin() - indented;
+    int room = labelTextRoom(*this).width();
     if (!wordWrap())
         room -= fontMetrics().horizontalAdvance(m_text.arg(QString()));
     m_shown = fontMetrics().elidedText(m_path, Qt::ElideMiddle, room);
